@@ -1,0 +1,101 @@
+#include "core/run_driver.h"
+
+#include <array>
+#include <cstdint>
+
+#include "core/competition_model.h"
+#include "plot/phase_plot.h"
+
+namespace morvanta {
+
+int TrialsForItem(int item) {
+    constexpr std::array<int, 4> TrialsPerItem{1, 10, 50, 100};
+    return item >= 0 && item < static_cast<int>(TrialsPerItem.size())
+               ? TrialsPerItem[static_cast<std::size_t>(item)]
+               : TrialsPerItem[0];
+}
+
+namespace {
+
+// The state of one run and its steps, in the order RunTrials calls them. It lives only
+// while the run does.
+class Run {
+public:
+    Run(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface)
+        : settings_(settings), outlets_(outlets), surface_(surface) {}
+
+    void InitRun(const ClockSource& clock, int windowOuterWidth, int windowOuterHeight) {
+        PlotArea(surface_, windowOuterWidth, windowOuterHeight);
+        SeedFromClock(clock);
+        InitRunParameters(model_);
+        trialsTarget_ = TrialsForItem(settings_.TrialsChoice());
+        trialCounter_ = 0;
+    }
+
+    bool TrialsRemain() const { return trialCounter_ < trialsTarget_; }
+
+    void StartTrial() {
+        trialCounter_ += 1;
+        outlets_.ShowTrialNumber(trialCounter_);
+        SetUpTrial(model_, CurrentScenario());
+        stepCounter_ = 0;
+        position_ = ToPixel(model_.N[0], model_.N[1]);
+        DrawStartMarker(surface_, position_);
+        stopFlag_ = false;
+    }
+
+    bool TrialRunning() const { return !stopFlag_; }
+
+    // The step number is shown before the step is taken, so the last number a trial shows
+    // is the number of steps it took.
+    void ShowStep() {
+        stepCounter_ += 1;
+        outlets_.ShowStepNumber(stepCounter_);
+    }
+
+    void StepModel() {
+        Step(model_, CurrentScenario());
+        position_ = ToPixel(model_.N[0], model_.N[1]);
+        DrawSegment(surface_, position_);
+    }
+
+    void CheckStop() { stopFlag_ = ShouldStop(model_, stepCounter_); }
+
+    void MarkTrialEnd() { DrawEndMarker(surface_, position_, AnyExtinct(model_)); }
+
+    void LogEndOfJob() { outlets_.AppendLog(EndOfJobLine); }
+
+private:
+    Scenario CurrentScenario() const { return ScenarioFromItem(settings_.ScenarioChoice()); }
+
+    const RunSettings& settings_;
+    RunOutlets& outlets_;
+    PlotSurface& surface_;
+
+    ModelState model_;
+    std::int32_t trialsTarget_ = 0;
+    std::int32_t trialCounter_ = 0;
+    std::int32_t stepCounter_ = 0;
+    bool stopFlag_ = false;
+    PlotPoint position_;
+};
+
+}  // namespace
+
+void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight) {
+    Run run(settings, outlets, surface);
+    run.InitRun(clock, windowOuterWidth, windowOuterHeight);
+    do {
+        run.StartTrial();
+        do {
+            run.ShowStep();
+            run.StepModel();
+            run.CheckStop();
+        } while (run.TrialRunning());
+        run.MarkTrialEnd();
+    } while (run.TrialsRemain());
+    run.LogEndOfJob();
+}
+
+}  // namespace morvanta

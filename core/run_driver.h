@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "core/uniform_random.h"
+#include "plot/plot_surface.h"
+
+namespace morvanta {
+
+// What a run reads. Each call asks the window afresh; nothing is copied or kept.
+class RunSettings {
+public:
+    virtual ~RunSettings() = default;
+    // Item 0..3 of the "Trials" group: 1, 10, 50 or 100 trials.
+    virtual int TrialsChoice() const = 0;
+    // Item 0..3 of the "Fixed" group: the scenario.
+    virtual int ScenarioChoice() const = 0;
+};
+
+// What a run writes. Each number must be on the screen before the call returns.
+class RunOutlets {
+public:
+    virtual ~RunOutlets() = default;
+    virtual void ShowTrialNumber(int n) = 0;
+    virtual void ShowStepNumber(int n) = 0;
+    virtual void AppendLog(const std::string& line) = 0;
+};
+
+inline constexpr const char* EndOfJobLine = "Normal End of Job";
+
+// The number of trials of a "Trials" item; an item outside 0..3 counts as the first.
+int TrialsForItem(int item);
+
+// One whole run: clears the plot, seeds the random source from the clock, runs the chosen
+// number of trials of the chosen scenario with live counters and drawing, then logs the
+// end of the job.
+void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight);
+
+}  // namespace morvanta

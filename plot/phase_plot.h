@@ -1,0 +1,27 @@
+#pragma once
+
+#include "plot/plot_point.h"
+#include "plot/plot_surface.h"
+
+namespace morvanta {
+
+// The axis labels' font: 10 points is 13 pixels high at 96 dots per inch.
+inline constexpr const char* LabelFace = "Times New Roman";
+inline constexpr int LabelPoints = 10;
+// Half the marker box: markers cover p-3 .. p+2 in both directions.
+inline constexpr int MarkerRadius = 3;
+
+// Draws the empty plot: navy over the whole window rectangle (the surface clips it), the
+// two white axes and the two yellow labels. Leaves the brush navy and the pen white.
+void PlotArea(PlotSurface& surface, int windowOuterWidth, int windowOuterHeight);
+
+// A white dot at p; p becomes the current position.
+void DrawStartMarker(PlotSurface& surface, PlotPoint p);
+
+// A line with the current (white) pen from the current position to p.
+void DrawSegment(PlotSurface& surface, PlotPoint p);
+
+// A dot with a white rim at p: aqua when a species died out, red otherwise.
+void DrawEndMarker(PlotSurface& surface, PlotPoint p, bool extinct);
+
+}  // namespace morvanta

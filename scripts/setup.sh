@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs whatever the build and the tests need and is not yet on this Debian 12 machine,
+# then configures and builds Morvanta in ./build. Safe to run again: it installs nothing
+# that is already there and rebuilds only what changed.
+# Usage: scripts/setup.sh [extra cmake -D options]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    cmake g++ make                    # the toolchain
+    qt6-base-dev                      # Qt 6 Widgets and Qt Test
+    libgtest-dev libbenchmark-dev     # unit tests and benchmarks
+    libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
+    xvfb xdotool xauth                # a real X display for end-to-end tests
+    fonts-ipafont-gothic              # the Gothic faces of the window
+    fonts-liberation2                 # the serif face of the plot labels
+    fonts-lato                        # the heavy face of the heading
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+warnings_as_errors=OFF
+[ "${CI:-}" = "true" ] && warnings_as_errors=ON
+cmake -S . -B build -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" "$@" >/dev/null
+cmake --build build -j"$(nproc)"
