@@ -1,0 +1,74 @@
+#include "ui/plot_paint_box.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace morvanta {
+namespace {
+
+// The plot's fonts are sized in points at the classic 96 dots per inch: the plot is a
+// fixed 400 x 400 pixels whatever the screen.
+constexpr int PlotDotsPerInch = 96;
+
+QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
+
+}  // namespace
+
+PlotPaintBox::PlotPaintBox(QWidget* parent)
+    : QWidget(parent),
+      image_(reinterpret_cast<uchar*>(Bits()), MapWidth, MapHeight, BytesPerLine,
+             QImage::Format_RGB32) {
+    setObjectName("MapBox");
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the image
+    setFocusPolicy(Qt::NoFocus);
+    resize(MapWidth, MapHeight);
+}
+
+void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
+    QFont font(QString::fromStdString(FontFace()));
+    // Points to pixels as the classic desktop does: rounded, 10 points -> 13 pixels.
+    font.setPixelSize((FontPoints() * PlotDotsPerInch + 36) / 72);
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    const QString qtext = QString::fromStdString(text);
+    const QRect cell(x, y, metrics.horizontalAdvance(qtext), metrics.height());
+
+    QPainter painter(&image_);
+    painter.fillRect(cell, ToQColor(BrushColor()));
+    painter.setFont(font);
+    painter.setPen(ToQColor(FontColor()));
+    painter.drawText(x, y + metrics.ascent(), qtext);
+    painter.end();
+    Changed(ClipToSurface({cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1}));
+}
+
+void PlotPaintBox::Changed(const PixelRect& rect) {
+    if (rect.Empty() || !isVisible()) return;
+    repaint(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void PlotPaintBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
+    painter.drawImage(area.topLeft(), image_, area);
+}
+
+void PlotPaintBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) leftPressed_ = true;
+}
+
+void PlotPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const bool click = leftPressed_ && rect().contains(event->position().toPoint());
+    leftPressed_ = false;
+    if (click) emit Clicked();
+}
+
+void PlotPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is not a new click: its release clicks nothing.
+    if (event->button() == Qt::LeftButton) leftPressed_ = false;
+}
+
+}  // namespace morvanta

@@ -1,0 +1,242 @@
+#include "ui/tform1.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QTimer>
+#include <optional>
+
+#include "core/run_driver.h"
+#include "plot/phase_plot.h"
+#include "ui/fonts.h"
+#include "ui/window_bindings.h"
+
+namespace morvanta {
+namespace {
+
+// The character cell of the window's default font (9 points, 12 pixels at 96 dots per
+// inch) as the platform reports it.
+int DefaultFontCellHeight() {
+    QFont font(ProportionalGothic);
+    font.setPointSize(9);
+    return QFontInfo(font).pixelSize();
+}
+
+void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = {}) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
+    if (background) {
+        palette.setColor(QPalette::Window, *background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+const QColor NavyColor(0, 0, 128);
+const QColor WhiteColor(255, 255, 255);
+const QColor BlackColor(0, 0, 0);
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QScrollArea(parent),
+      scale_(DefaultFontCellHeight()),
+      client_(new QWidget),
+      systemClock_(std::make_unique<SystemClock>()),
+      clock_(systemClock_.get()) {
+    setObjectName("Form1");
+    setWindowTitle("Morvanta");
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(DesignFont(ProportionalGothic, scale_(12)));
+
+    client_->setObjectName("ClientArea");
+    // The form's background is the button-face colour.
+    QPalette background = client_->palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Button));
+    client_->setPalette(background);
+    CreateControls();
+    // Scroll bars appear once the window is smaller than what the controls need.
+    client_->setMinimumSize(scale_(593), scale_(561));
+    setWidget(client_);
+    setWidgetResizable(true);
+
+    // The classic frame is 4 pixels wide with a 19-pixel caption bar; showEvent corrects
+    // this once the window manager's own frame is known.
+    resize(scale_(DesignOuterSize.width() - 8), scale_(DesignOuterSize.height() - 27));
+    move(DesignPosition);
+
+    SetTabOrder();
+    qApp->installEventFilter(this);
+    FormCreate();
+    BitBtn1->setFocus(Qt::OtherFocusReason);
+}
+
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+void TForm1::CreateControls() {
+    const LayoutScale& s = scale_;
+    QWidget* form = client_;
+
+    Label3 = new QLabel("Loop", form);
+    Label2 = new QLabel("Trial", form);
+    Label3->setGeometry(s.Rect(72, 510, 38, 16));
+    Label2->setGeometry(s.Rect(72, 480, 35, 16));
+    for (QLabel* label : {Label3, Label2}) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setFont(DesignFont(ProportionalGothic, s(16), true));
+        SetColors(label, WhiteColor, NavyColor);
+    }
+
+    MapBox = new PlotPaintBox(form);
+    MapBox->setGeometry(s(24), s(40), MapWidth, MapHeight);
+
+    Image1 = new PictureBox(QImage(":/picture.bmp"), form);
+    Image1->setGeometry(s.Rect(440, 48, 153, 105));
+
+    Panel1 = new BevelPanel(form);
+    Panel1->setGeometry(s.Rect(232, 464, 361, 97));
+    Panel1->setBackgroundRole(QPalette::Midlight);  // the scroll-bar colour of the scheme
+    Panel1->setFocusPolicy(Qt::NoFocus);
+
+    const QFont groupFont = DesignFont(FixedGothic, s(13), true);
+    RadioGroup2 = new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1,
+                                 Panel1);
+    RadioGroup2->setFont(groupFont);
+    SetColors(RadioGroup2, NavyColor);
+    RadioGroup2->setGeometry(s.Rect(128, 16, 121, 73));
+    RadioGroup2->setFocusPolicy(Qt::TabFocus);
+    RadioGroup2->SetItemIndex(0);
+
+    const QFont buttonFont = DesignFont(FixedGothic, s(13), true);
+    BitBtn1 = new GlyphButton("Start", QImage(":/glyph_start.bmp"), form);
+    BitBtn1->setGeometry(s.Rect(488, 480, 75, 25));
+    BitBtn2 = new GlyphButton("End", QImage(":/glyph_end.bmp"), form);
+    BitBtn2->setGeometry(s.Rect(488, 512, 75, 24));
+    BitBtn2->setDefault(true);
+    for (GlyphButton* button : {BitBtn1, BitBtn2}) {
+        button->setFont(buttonFont);
+        SetColors(button, BlackColor);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    const QFont editFont = DesignFont(ProportionalGothic, s(13));
+    Edit1 = new QLineEdit(form);
+    Edit1->setGeometry(s.Rect(128, 480, 40, 21));
+    Edit2 = new QLineEdit(form);
+    Edit2->setGeometry(s.Rect(128, 510, 40, 21));
+    for (QLineEdit* edit : {Edit1, Edit2}) {
+        edit->setFont(editFont);
+        edit->setTextMargins(0, 0, 0, 0);
+    }
+
+    Memo1 = new QPlainTextEdit(form);
+    Memo1->setGeometry(s.Rect(432, 168, 161, 265));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
+
+    RadioGroup1 = new RadioGroup("Trials", {"1", "10", "50", "100"}, 2, form);
+    RadioGroup1->setFont(groupFont);
+    SetColors(RadioGroup1, NavyColor);
+    RadioGroup1->setGeometry(s.Rect(248, 480, 100, 50));
+    RadioGroup1->setFocusPolicy(Qt::NoFocus);
+    RadioGroup1->SetItemIndex(1);
+
+    StaticText1 = new QLabel("Competition between 2 species", form);
+    StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
+    StaticText1->setFont(DesignFont(HeavySans, s(19)));
+    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetColors(StaticText1, NavyColor, StaticText1->palette().color(QPalette::ToolTipBase));
+
+    const std::pair<QWidget*, const char*> names[] = {
+        {Label3, "Label3"},   {Label2, "Label2"},           {MapBox, "MapBox"},
+        {Image1, "Image1"},   {Panel1, "Panel1"},           {RadioGroup2, "RadioGroup2"},
+        {BitBtn1, "BitBtn1"}, {BitBtn2, "BitBtn2"},         {Edit1, "Edit1"},
+        {Edit2, "Edit2"},     {Memo1, "Memo1"},             {RadioGroup1, "RadioGroup1"},
+        {StaticText1, "StaticText1"}};
+    for (const auto& [widget, name] : names) widget->setObjectName(name);
+    for (QLabel* label : {Label3, Label2, StaticText1}) label->setFocusPolicy(Qt::NoFocus);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(MapBox, &PlotPaintBox::Clicked, this, &TForm1::PaintB);
+}
+
+void TForm1::SetTabOrder() {
+    // Tab visits Start, End, the "Fixed" group, its selected item, the two number boxes, the
+    // log and the selected item of "Trials". Unselected items are not tab stops, so the
+    // chain may list every item.
+    std::vector<QWidget*> chain = {BitBtn1, BitBtn2, RadioGroup2};
+    for (int i = 0; i < RadioGroup2->ItemCount(); ++i) chain.push_back(RadioGroup2->Item(i));
+    chain.insert(chain.end(), {Edit1, Edit2, Memo1});
+    for (int i = 0; i < RadioGroup1->ItemCount(); ++i) chain.push_back(RadioGroup1->Item(i));
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
+void TForm1::SetClock(const ClockSource* clock) { clock_ = clock ? clock : systemClock_.get(); }
+
+QSize TForm1::OuterSize() const { return frameGeometry().size(); }
+
+void TForm1::FormCreate() { PaintB(); }
+
+void TForm1::PaintB() {
+    if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
+    const QSize outer = OuterSize();
+    PlotArea(*MapBox, outer.width(), outer.height());
+}
+
+void TForm1::BitBtn1Click() {
+    const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
+    EditOutlets outlets(*Edit1, *Edit2, *Memo1);
+    const QSize outer = OuterSize();
+    RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height());
+}
+
+void TForm1::BitBtn2Click() { close(); }
+
+void TForm1::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    if (outerSizeAdjusted_) return;
+    outerSizeAdjusted_ = true;
+    // Once the window manager has framed the window, make the outer size the designed one.
+    QTimer::singleShot(0, this, [this] {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        if (!frame.isEmpty() && frame != QSize(0, 0))
+            resize(QSize(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height())) -
+                   frame);
+    });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return HandleEnter(static_cast<const QKeyEvent&>(*event));
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+bool TForm1::HandleEnter(const QKeyEvent& key) {
+    // Alt+F4 closes the window where no window manager takes it first.
+    if (key.key() == Qt::Key_F4 && key.modifiers() == Qt::AltModifier) {
+        close();
+        return true;
+    }
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    QWidget* focus = QApplication::focusWidget();
+    // The log box takes Enter as a new line.
+    if (focus == Memo1 || (focus && Memo1->isAncestorOf(focus))) return false;
+    const auto held = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held) return true;  // clicks nothing
+    if (focus == BitBtn1 || focus == BitBtn2)
+        static_cast<QPushButton*>(focus)->click();
+    else
+        BitBtn2->click();  // the default button
+    return true;
+}
+
+}  // namespace morvanta

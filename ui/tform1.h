@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <memory>
+
+#include "core/uniform_random.h"
+#include "ui/glyph_button.h"
+#include "ui/layout_scale.h"
+#include "ui/plot_paint_box.h"
+#include "ui/plain_widgets.h"
+#include "ui/radio_group.h"
+
+namespace morvanta {
+
+// The program's one window. The controls lie at fixed places in the client area, which
+// scrolls when the window is smaller than they need; growing the window moves nothing.
+class TForm1 : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The designed outer size and place of the window.
+    static constexpr QSize DesignOuterSize{623, 610};
+    static constexpr QPoint DesignPosition{227, 60};
+
+    // The area the controls are placed in.
+    QWidget* ClientArea() const { return client_; }
+    // The clock runs are seeded from: the system clock unless a test gives another.
+    void SetClock(const ClockSource* clock);
+    const LayoutScale& Scale() const { return scale_; }
+
+    // The controls, named as in the window's design.
+    QLabel* Label3;
+    QLabel* Label2;
+    PlotPaintBox* MapBox;
+    PictureBox* Image1;
+    BevelPanel* Panel1;
+    RadioGroup* RadioGroup2;
+    GlyphButton* BitBtn1;
+    GlyphButton* BitBtn2;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QPlainTextEdit* Memo1;
+    RadioGroup* RadioGroup1;
+    QLabel* StaticText1;
+
+public slots:
+    void FormCreate();
+    void PaintB();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+    bool HandleEnter(const QKeyEvent& key);
+    QSize OuterSize() const;
+
+    LayoutScale scale_;
+    QWidget* client_;
+    std::unique_ptr<ClockSource> systemClock_;
+    const ClockSource* clock_;
+    bool outerSizeAdjusted_ = false;
+};
+
+}  // namespace morvanta

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "core/run_driver.h"
+#include "core/uniform_random.h"
+#include "ui/radio_group.h"
+
+namespace morvanta {
+
+// The run's settings are the selected items of the two radio groups, read when asked.
+class RadioGroupSettings : public RunSettings {
+public:
+    RadioGroupSettings(const RadioGroup& trials, const RadioGroup& scenario)
+        : trials_(trials), scenario_(scenario) {}
+    int TrialsChoice() const override { return trials_.ItemIndex(); }
+    int ScenarioChoice() const override { return scenario_.ItemIndex(); }
+
+private:
+    const RadioGroup& trials_;
+    const RadioGroup& scenario_;
+};
+
+// The run's outlets are the two number boxes, repainted at once, and the log box.
+class EditOutlets : public RunOutlets {
+public:
+    EditOutlets(QLineEdit& trial, QLineEdit& step, QPlainTextEdit& log)
+        : trial_(trial), step_(step), log_(log) {}
+    void ShowTrialNumber(int n) override { ShowNumber(trial_, n); }
+    void ShowStepNumber(int n) override { ShowNumber(step_, n); }
+    void AppendLog(const std::string& line) override;
+
+private:
+    static void ShowNumber(QLineEdit& box, int n);
+    QLineEdit& trial_;
+    QLineEdit& step_;
+    QPlainTextEdit& log_;
+};
+
+// The system clock's UTC time of day.
+class SystemClock : public ClockSource {
+public:
+    TimeOfDay NowUtc() const override;
+};
+
+}  // namespace morvanta
