@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display of its own and stops the display afterwards.
+# Usage: with_xvfb.sh COMMAND [ARGS...]
+set -euo pipefail
+runtime=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+# -displayfd makes Xvfb pick a free display number and write it when it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$runtime/display" ] && break
+    sleep 0.05
+done
+[ -s "$runtime/display" ] || { echo "Xvfb did not start:"; cat "$runtime/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n1 "$runtime/display")"
+export XDG_RUNTIME_DIR="$runtime"
+export QT_QPA_PLATFORM=xcb
+"$@"
