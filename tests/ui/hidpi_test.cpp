@@ -1,0 +1,159 @@
+// The window on a screen of twice the usual pixel density (run with QT_SCALE_FACTOR=2): it is
+// laid out exactly as at the usual density, in logical pixels, and drawn twice as large in
+// device pixels, with nothing clipped and the plot scaled without losing its lines.
+
+#include <QFontInfo>
+#include <QTest>
+#include <QWindow>
+
+#include "tests/ui/form_fixture.h"
+
+namespace morvanta {
+
+using testing::ShowNewForm;
+
+namespace {
+
+constexpr qreal Density = 2.0;
+
+bool IsWhitish(const QColor& c) { return c.red() >= 220 && c.green() >= 220 && c.blue() >= 220; }
+bool IsNavyish(const QColor& c) {
+    return c.red() <= 40 && c.green() <= 40 && c.blue() >= 100 && c.blue() <= 160;
+}
+QString Describe(const QColor& c, QPoint at) {
+    return QString("(%1, %2) is %3").arg(at.x()).arg(at.y()).arg(c.name());
+}
+
+}  // namespace
+
+class HiDpiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        form_ = ShowNewForm();
+        QVERIFY(form_);
+    }
+
+    void screenIsTwiceAsDense() {
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+        QCOMPARE(form_->devicePixelRatio(), Density);
+        QVERIFY(form_->windowHandle());
+        QCOMPARE(form_->windowHandle()->devicePixelRatio(), Density);
+        // The default font keeps its 12-pixel cell in logical pixels: no second enlargement.
+        QCOMPARE(form_->Scale().Factor(), 1.0);
+    }
+
+    void controlsAtTheirDesignedLogicalPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Label3") << "Label3" << QRect(72, 510, 38, 16);
+        QTest::newRow("Label2") << "Label2" << QRect(72, 480, 35, 16);
+        QTest::newRow("MapBox") << "MapBox" << QRect(24, 40, 400, 400);
+        QTest::newRow("Image1") << "Image1" << QRect(440, 48, 153, 105);
+        QTest::newRow("Panel1") << "Panel1" << QRect(232, 464, 361, 97);
+        QTest::newRow("RadioGroup2") << "RadioGroup2" << QRect(128, 16, 121, 73);
+        QTest::newRow("BitBtn1") << "BitBtn1" << QRect(488, 480, 75, 25);
+        QTest::newRow("BitBtn2") << "BitBtn2" << QRect(488, 512, 75, 24);
+        QTest::newRow("Edit1") << "Edit1" << QRect(128, 480, 40, 21);
+        QTest::newRow("Edit2") << "Edit2" << QRect(128, 510, 40, 21);
+        QTest::newRow("Memo1") << "Memo1" << QRect(432, 168, 161, 265);
+        QTest::newRow("RadioGroup1") << "RadioGroup1" << QRect(248, 480, 100, 50);
+        QTest::newRow("StaticText1") << "StaticText1" << QRect(61, 2, 335, 31);
+    }
+    void controlsAtTheirDesignedLogicalPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto* widget = form_->ClientArea()->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(widget->devicePixelRatio(), Density);
+    }
+
+    void fontsKeepTheirLogicalPixelHeights_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("Label2") << "Label2" << 16;
+        QTest::newRow("RadioGroup1") << "RadioGroup1" << 13;
+        QTest::newRow("BitBtn1") << "BitBtn1" << 13;
+        QTest::newRow("Edit1") << "Edit1" << 13;
+        QTest::newRow("Memo1") << "Memo1" << 12;
+        QTest::newRow("StaticText1") << "StaticText1" << 19;
+    }
+    void fontsKeepTheirLogicalPixelHeights() {
+        QFETCH(QString, name);
+        QFETCH(int, pixels);
+        auto* widget = form_->ClientArea()->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(QFontInfo(widget->font()).pixelSize(), pixels);
+    }
+
+    void grabsAreTwiceTheLogicalSize() {
+        const QPixmap window = form_->grab();
+        QCOMPARE(window.devicePixelRatio(), Density);
+        QCOMPARE(window.size(), form_->size() * 2);
+        QCOMPARE(form_->ClientArea()->minimumSize(), QSize(593, 561));
+        QCOMPARE(form_->ClientArea()->grab().size(), form_->ClientArea()->size() * 2);
+        // The plot's middle, found in the whole window's device pixels.
+        const QPoint middle = form_->MapBox->mapTo(form_.get(), QPoint(200, 200)) * 2;
+        const QColor atMiddle = window.toImage().pixelColor(middle);
+        QVERIFY2(IsNavyish(atMiddle), qPrintable(Describe(atMiddle, middle)));
+    }
+
+    void plotIsScaledToDevicePixels() {
+        // The plot keeps its 400 x 400 raster; the screen shows it at 800 x 800.
+        QCOMPARE(form_->MapBox->Image().size(), QSize(400, 400));
+        const QImage shown = form_->MapBox->grab().toImage();
+        QCOMPARE(shown.size(), QSize(800, 800));
+
+        // The vertical axis (plot column 20) covers device columns 40 and 41, and its
+        // neighbourhood on either side stays navy: the axis is scaled, not smeared or shifted.
+        for (const QPoint at : {QPoint(40, 400), QPoint(41, 401), QPoint(40, 600)}) {
+            const QColor c = shown.pixelColor(at);
+            QVERIFY2(IsWhitish(c), qPrintable(Describe(c, at)));
+        }
+        for (const QPoint at : {QPoint(400, 400), QPoint(36, 400), QPoint(45, 400)}) {
+            const QColor c = shown.pixelColor(at);
+            QVERIFY2(IsNavyish(c), qPrintable(Describe(c, at)));
+        }
+        // The horizontal axis (plot row 380) lies at device rows 760 and 761.
+        for (const QPoint at : {QPoint(200, 760), QPoint(600, 761)}) {
+            const QColor c = shown.pixelColor(at);
+            QVERIFY2(IsWhitish(c), qPrintable(Describe(c, at)));
+        }
+        const QColor below = shown.pixelColor(600, 764);
+        QVERIFY2(IsNavyish(below), qPrintable(Describe(below, {600, 764})));
+    }
+
+    void headingIsNotClipped() {
+        QLabel* heading = form_->StaticText1;
+        const QFontMetrics metrics = heading->fontMetrics();
+        const int advance = metrics.horizontalAdvance(heading->text());
+        QVERIFY2(advance <= heading->width(),
+                 qPrintable(QString("caption needs %1 of %2 pixels").arg(advance).arg(heading->width())));
+        QVERIFY2(metrics.height() <= heading->height(),
+                 qPrintable(QString("caption needs %1 of %2 rows").arg(metrics.height()).arg(heading->height())));
+
+        // The caption is painted through to its last letter at device resolution: the final
+        // letters' columns hold navy ink, and past the caption there is none.
+        const QImage shown = heading->grab().toImage();
+        QCOMPARE(shown.size(), heading->size() * 2);
+        auto inkIn = [&](int fromX, int toX) {
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = std::max(0, fromX); x < std::min(shown.width(), toX); ++x)
+                    if (IsNavyish(shown.pixelColor(x, y))) return true;
+            return false;
+        };
+        const int lastLetter = metrics.horizontalAdvance(heading->text().right(1));
+        QVERIFY(inkIn(2 * (advance - lastLetter), 2 * advance));
+        QVERIFY(!inkIn(2 * advance + 4, shown.width()));
+    }
+
+private:
+    std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace morvanta
+
+MORVANTA_WINDOW_TEST_MAIN(morvanta::HiDpiTest)
+#include "hidpi_test.moc"
