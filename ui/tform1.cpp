@@ -9,7 +9,6 @@
 #include "core/run_driver.h"
 #include "plot/phase_plot.h"
 #include "ui/fonts.h"
-#include "ui/window_bindings.h"
 
 namespace morvanta {
 namespace {
@@ -191,7 +190,7 @@ void TForm1::PaintB() {
 
 void TForm1::BitBtn1Click() {
     const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
-    EditOutlets outlets(*Edit1, *Edit2, *Memo1);
+    EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
     const QSize outer = OuterSize();
     RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height());
 }

@@ -12,6 +12,7 @@
 #include "ui/plot_paint_box.h"
 #include "ui/plain_widgets.h"
 #include "ui/radio_group.h"
+#include "ui/window_bindings.h"
 
 namespace morvanta {
 
@@ -32,6 +33,8 @@ public:
     QWidget* ClientArea() const { return client_; }
     // The clock runs are seeded from: the system clock unless a test gives another.
     void SetClock(const ClockSource* clock);
+    // What runs call before each step number is shown (nothing unless a test gives it).
+    void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
     const LayoutScale& Scale() const { return scale_; }
 
     // The controls, named as in the window's design.
@@ -69,6 +72,7 @@ private:
     QWidget* client_;
     std::unique_ptr<ClockSource> systemClock_;
     const ClockSource* clock_;
+    StepHook stepHook_;
     bool outerSizeAdjusted_ = false;
 };
 

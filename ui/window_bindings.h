@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 #include <QPlainTextEdit>
 
 #include "core/run_driver.h"
@@ -22,13 +23,20 @@ private:
     const RadioGroup& scenario_;
 };
 
+// Called with each step number before it is shown, when everything of the steps before is
+// on the screen: where tests and benchmarks look at a run in progress.
+using StepHook = std::function<void(int step)>;
+
 // The run's outlets are the two number boxes, repainted at once, and the log box.
 class EditOutlets : public RunOutlets {
 public:
-    EditOutlets(QLineEdit& trial, QLineEdit& step, QPlainTextEdit& log)
-        : trial_(trial), step_(step), log_(log) {}
+    EditOutlets(QLineEdit& trial, QLineEdit& step, QPlainTextEdit& log, StepHook hook = {})
+        : trial_(trial), step_(step), log_(log), hook_(std::move(hook)) {}
     void ShowTrialNumber(int n) override { ShowNumber(trial_, n); }
-    void ShowStepNumber(int n) override { ShowNumber(step_, n); }
+    void ShowStepNumber(int n) override {
+        if (hook_) hook_(n);
+        ShowNumber(step_, n);
+    }
     void AppendLog(const std::string& line) override;
 
 private:
@@ -36,6 +44,7 @@ private:
     QLineEdit& trial_;
     QLineEdit& step_;
     QPlainTextEdit& log_;
+    StepHook hook_;
 };
 
 // The system clock's UTC time of day.
