@@ -31,12 +31,12 @@ class HiDpiTest : public QObject {
 
 private slots:
     void initTestCase() {
+        QVERIFY2(qgetenv("QT_SCALE_FACTOR") == "2", "run with QT_SCALE_FACTOR=2");
         form_ = ShowNewForm();
         QVERIFY(form_);
     }
 
     void screenIsTwiceAsDense() {
-        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
         QCOMPARE(form_->devicePixelRatio(), Density);
         QVERIFY(form_->windowHandle());
         QCOMPARE(form_->windowHandle()->devicePixelRatio(), Density);
@@ -67,7 +67,6 @@ private slots:
         auto* widget = form_->ClientArea()->findChild<QWidget*>(name);
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(widget->devicePixelRatio(), Density);
     }
 
     void fontsKeepTheirLogicalPixelHeights_data() {
