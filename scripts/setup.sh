@@ -12,9 +12,12 @@ packages=(
     libgtest-dev libbenchmark-dev     # unit tests and benchmarks
     libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
     xvfb xdotool xauth                # a real X display for end-to-end tests
+    time                              # /usr/bin/time -v: peak memory in bench/run_all.sh
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading
+    dpkg-dev                          # dpkg-shlibdeps, for the Debian package's dependencies
+    appstream desktop-file-utils      # the validators of the metainfo and the launcher
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,75 @@
+// The real window, with its real bindings, on a real display.
+//   window_bench run SCENARIO [TRIALS-ITEM]
+//                               a 100-trial run (or another "Trials" item) from a fixed
+//                               clock; SCENARIO is startpoint, compsevere, compmild,
+//                               reversed or 0..3: us_per_step=...
+//   window_bench startup        process start to the window's first frame: startup_ms=...
+// The start-up mode builds the program exactly as main() does, so it measures the same work.
+
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+#include "bench/process_clock.h"
+#include "tests/support/recording_fakes.h"
+#include "ui/application.h"
+#include "ui/tform1.h"
+
+namespace {
+
+constexpr int HundredTrialsItem = 3;
+
+int ScenarioItem(const char* name) {
+    const char* names[] = {"startpoint", "compsevere", "compmild", "reversed"};
+    for (int item = 0; item < 4; ++item)
+        if (std::strcmp(name, names[item]) == 0) return item;
+    return std::atoi(name);
+}
+
+void WaitUntilExposed(morvanta::TForm1& form) {
+    while (!form.windowHandle() || !form.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+}
+
+int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
+    const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
+    form.SetClock(&clock);
+    form.RadioGroup1->SetItemIndex(trialsItem);
+    form.RadioGroup2->SetItemIndex(scenario);
+    long steps = 0;
+    form.SetStepHook([&steps](int) { ++steps; });
+    const auto start = std::chrono::steady_clock::now();
+    form.BitBtn1Click();
+    const std::chrono::duration<double, std::micro> elapsed =
+        std::chrono::steady_clock::now() - start;
+    std::printf("scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f\n", scenario, steps,
+                elapsed.count() / 1e6, elapsed.count() / static_cast<double>(steps));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool startup = argc >= 2 && std::strcmp(argv[1], "startup") == 0;
+    const bool run = argc >= 3 && std::strcmp(argv[1], "run") == 0;
+    if (!startup && !run) {
+        std::fprintf(stderr, "usage: %s run SCENARIO | startup\n", argv[0]);
+        return 2;
+    }
+    morvanta::Application application(argc, argv);
+    morvanta::TForm1 Form1;
+    Form1.show();
+    if (startup) {
+        // The first frame is on the screen once the window is exposed and the event that
+        // painted it has been handled.
+        WaitUntilExposed(Form1);
+        std::printf("startup_ms=%.1f\n", morvanta::bench::MillisecondsSinceProcessStart());
+        return 0;
+    }
+    WaitUntilExposed(Form1);
+    return MeasureRun(Form1, ScenarioItem(argv[2]), argc >= 4 ? std::atoi(argv[3]) : HundredTrialsItem);
+}
