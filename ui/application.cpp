@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <exception>
 
+#include "ui/classic_style.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -20,10 +20,24 @@ QString ErrorBoxText(const QString& errorText) {
     return errorText;
 }
 
+namespace {
+
+// Settings the toolkit reads when the application object is made.
+int& PrepareToolkit(int& argc) {
+    // Runs repaint small areas after every step. Over X11's shared-memory extension each of
+    // those flushes waits for a round trip to the server; plain image requests do not, and
+    // are several times faster at this size.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    return argc;
+}
+
+}  // namespace
+
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
+    : QApplication(PrepareToolkit(argc), argv),
+      title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
     // The classic "Windows" style is the nearest to the window's designed look.
-    if (QStyle* classic = QStyleFactory::create("Windows")) setStyle(classic);
+    setStyle(new ClassicStyle);
     InstallFontSubstitutes();
     setApplicationName(title_);
     setDesktopFileName("morvanta");

@@ -44,9 +44,21 @@ void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
     Changed(ClipToSurface({cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1}));
 }
 
+void PlotPaintBox::LineTo(int x, int y) {
+    drawingSegment_ = true;
+    RasterSurface::LineTo(x, y);
+    drawingSegment_ = false;
+}
+
 void PlotPaintBox::Changed(const PixelRect& rect) {
     if (rect.Empty() || !isVisible()) return;
-    repaint(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    // A repaint flushes everything dirty in the window, so one flush a step carries both the
+    // step number and the segment before it. Should nothing follow, the event loop flushes.
+    if (drawingSegment_)
+        update(area);
+    else
+        repaint(area);
 }
 
 void PlotPaintBox::paintEvent(QPaintEvent* event) {

@@ -9,7 +9,10 @@ namespace morvanta {
 
 // The plot's paint box: the plot surface as a widget. Every drawing operation goes into a
 // retained image that shares the raster's pixels, and is put on the screen before the
-// operation returns. A left click (press and release over the box) emits Clicked().
+// operation returns, but for line segments: a run draws one after every step, and each goes
+// to the screen with the window's next flush, the step display's repaint before the next
+// step or the end dot of the trial. A left click (press and release over the box) emits
+// Clicked().
 class PlotPaintBox : public QWidget, public RasterSurface {
     Q_OBJECT
 
@@ -17,6 +20,7 @@ public:
     explicit PlotPaintBox(QWidget* parent = nullptr);
 
     void TextOut(int x, int y, const std::string& text) override;
+    void LineTo(int x, int y) override;
     // The plot's pixels as an image (shares the raster's buffer).
     const QImage& Image() const { return image_; }
 
@@ -33,6 +37,7 @@ protected:
 private:
     QImage image_;
     bool leftPressed_ = false;
+    bool drawingSegment_ = false;
 };
 
 }  // namespace morvanta

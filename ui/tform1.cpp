@@ -122,13 +122,16 @@ void TForm1::CreateControls() {
     }
 
     const QFont editFont = DesignFont(ProportionalGothic, s(13));
-    Edit1 = new QLineEdit(form);
+    Edit1 = new NumberBox(form);
     Edit1->setGeometry(s.Rect(128, 480, 40, 21));
-    Edit2 = new QLineEdit(form);
+    Edit2 = new NumberBox(form);
     Edit2->setGeometry(s.Rect(128, 510, 40, 21));
-    for (QLineEdit* edit : {Edit1, Edit2}) {
+    for (NumberBox* edit : {Edit1, Edit2}) {
         edit->setFont(editFont);
         edit->setTextMargins(0, 0, 0, 0);
+        // The box paints every pixel of itself: its repaints after each step need not paint
+        // the form behind it first.
+        edit->setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
     Memo1 = new QPlainTextEdit(form);

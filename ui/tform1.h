@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <memory>
@@ -46,8 +45,8 @@ public:
     RadioGroup* RadioGroup2;
     GlyphButton* BitBtn1;
     GlyphButton* BitBtn2;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
+    NumberBox* Edit1;
+    NumberBox* Edit2;
     QPlainTextEdit* Memo1;
     RadioGroup* RadioGroup1;
     QLabel* StaticText1;

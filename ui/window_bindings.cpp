@@ -4,12 +4,6 @@
 
 namespace morvanta {
 
-void EditOutlets::ShowNumber(QLineEdit& box, int n) {
-    box.setText(QString::number(n));
-    // On the screen before the run goes on: the run handles no events until it ends.
-    box.repaint();
-}
-
 void EditOutlets::AppendLog(const std::string& line) {
     log_.appendPlainText(QString::fromStdString(line));
 }

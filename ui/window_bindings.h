@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLineEdit>
 #include <functional>
 #include <QPlainTextEdit>
 
 #include "core/run_driver.h"
 #include "core/uniform_random.h"
+#include "ui/number_box.h"
 #include "ui/radio_group.h"
 
 namespace morvanta {
@@ -23,26 +23,25 @@ private:
     const RadioGroup& scenario_;
 };
 
-// Called with each step number before it is shown, when everything of the steps before is
-// on the screen: where tests and benchmarks look at a run in progress.
+// Called with each step number once it is on the screen, together with everything the
+// steps before it drew: where tests and benchmarks look at a run in progress.
 using StepHook = std::function<void(int step)>;
 
 // The run's outlets are the two number boxes, repainted at once, and the log box.
 class EditOutlets : public RunOutlets {
 public:
-    EditOutlets(QLineEdit& trial, QLineEdit& step, QPlainTextEdit& log, StepHook hook = {})
+    EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log, StepHook hook = {})
         : trial_(trial), step_(step), log_(log), hook_(std::move(hook)) {}
-    void ShowTrialNumber(int n) override { ShowNumber(trial_, n); }
+    void ShowTrialNumber(int n) override { trial_.ShowNumber(n); }
     void ShowStepNumber(int n) override {
+        step_.ShowNumber(n);
         if (hook_) hook_(n);
-        ShowNumber(step_, n);
     }
     void AppendLog(const std::string& line) override;
 
 private:
-    static void ShowNumber(QLineEdit& box, int n);
-    QLineEdit& trial_;
-    QLineEdit& step_;
+    NumberBox& trial_;
+    NumberBox& step_;
     QPlainTextEdit& log_;
     StepHook hook_;
 };

@@ -1,6 +1,6 @@
 // On a real X display, a run stopped at any step shows on the screen exactly what the
-// program has drawn so far: the number of the last step taken and every segment up to it.
-// Nothing is left waiting in a buffer.
+// program holds: the number of the step about to be taken and every segment drawn before
+// it. Nothing is left waiting in a buffer.
 
 #include <QPixmap>
 #include <QScreen>
@@ -61,7 +61,7 @@ private slots:
         form->SetStepHook([&](int step) {
             if (step == stopAt - 1) beforeLastStep = form->MapBox->Image().copy();
             if (step != stopAt) return;
-            // Everything of the steps before this one is on the screen now.
+            // The step's number and everything the steps before it drew are on the screen.
             moment.step = step;
             moment.shownNumber = form->Edit2->text();
             moment.screenPlot = ScreenPart(*form, form->MapBox);
@@ -73,7 +73,7 @@ private slots:
         QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
 
         QCOMPARE(moment.step, stopAt);
-        QCOMPARE(moment.shownNumber, QString::number(stopAt - 1));
+        QCOMPARE(moment.shownNumber, QString::number(stopAt));
         QCOMPARE(moment.screenPlot.size(), QSize(400, 400));
         QVERIFY2(beforeLastStep != moment.heldPlot, "the last step drew nothing: pick another");
         if (moment.screenPlot != moment.heldPlot) {
