@@ -36,7 +36,7 @@ export XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb
 # theirs by lock file); it writes its number to -displayfd once it accepts clients.
 for n in $(shuf -i 100-899); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$tmp/ready" 2>"$tmp/xvfb.log" &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 3>"$tmp/ready" 2>"$tmp/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$tmp/ready" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break; sleep 0.05; done
     [ -s "$tmp/ready" ] && break

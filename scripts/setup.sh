@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever the build and the tests need and is not yet on this Debian 12 machine,
-# then configures and builds Morvanta in ./build. Safe to run again: it installs nothing
-# that is already there and rebuilds only what changed.
-# Usage: scripts/setup.sh [extra cmake -D options]
+# then configures and builds Morvanta in ./build (or in $BUILD_DIR). Safe to run again: it
+# installs nothing that is already there and rebuilds only what changed.
+# Usage: [BUILD_DIR=dir] scripts/setup.sh [extra cmake -D options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,7 @@ packages=(
     fonts-lato                        # the heavy face of the heading
     dpkg-dev                          # dpkg-shlibdeps, for the Debian package's dependencies
     appstream desktop-file-utils      # the validators of the metainfo and the launcher
+    valgrind                          # the leak check of a whole session
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -32,5 +33,6 @@ fi
 
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON
-cmake -S . -B build -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" "$@" >/dev/null
-cmake --build build -j"$(nproc)"
+build_dir=${BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" "$@" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"

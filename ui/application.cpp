@@ -44,6 +44,30 @@ Application::Application(int& argc, char** argv)
     setWindowIcon(QIcon(":/icon32.bmp"));
 }
 
+namespace {
+
+void ShowError(const QString& text) {
+    if (auto* application = qobject_cast<Application*>(QCoreApplication::instance())) {
+        application->ShowErrorBox(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), ErrorBoxText(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace
+
+void RunHandler(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowError("Unknown error");
+    }
+}
+
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <functional>
 
 namespace morvanta {
 
@@ -13,8 +14,13 @@ QString ApplicationTitleFor(const QString& executablePath);
 // code is above that of ".".
 QString ErrorBoxText(const QString& errorText);
 
+// Runs a handler's body; an error raised inside it ends the body and is shown in the
+// application's error box. The program then goes on with the next event.
+void RunHandler(const std::function<void()>& body);
+
 // The application object: it shows an error raised inside any handler in an error box and
-// goes on with the next event.
+// goes on with the next event. The program's own handlers catch their errors in
+// RunHandler, before they unwind through the toolkit; this is the net for the rest.
 class Application : public QApplication {
     Q_OBJECT
 

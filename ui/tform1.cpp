@@ -8,6 +8,7 @@
 
 #include "core/run_driver.h"
 #include "plot/phase_plot.h"
+#include "ui/application.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -186,19 +187,25 @@ QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 void TForm1::FormCreate() { PaintB(); }
 
 void TForm1::PaintB() {
-    if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
-    const QSize outer = OuterSize();
-    PlotArea(*MapBox, outer.width(), outer.height());
+    RunHandler([this] {
+        if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
+        const QSize outer = OuterSize();
+        PlotArea(*MapBox, outer.width(), outer.height());
+    });
 }
 
 void TForm1::BitBtn1Click() {
-    const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
-    EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
-    const QSize outer = OuterSize();
-    RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height());
+    RunHandler([this] {
+        const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
+        EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
+        const QSize outer = OuterSize();
+        RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height());
+    });
 }
 
-void TForm1::BitBtn2Click() { close(); }
+void TForm1::BitBtn2Click() {
+    RunHandler([this] { close(); });
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QScrollArea::showEvent(event);

@@ -4,8 +4,9 @@
 set -euo pipefail
 runtime=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-# -displayfd makes Xvfb pick a free display number and write it when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+# -displayfd makes Xvfb pick a free display number and write it when it is ready;
+# -noreset keeps it up when its last client leaves between two tests.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$runtime/display" ] && break
