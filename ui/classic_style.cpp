@@ -6,6 +6,13 @@
 
 namespace morvanta {
 
+namespace {
+
+// Below this the base style's bevels overlap in ways not worth copying.
+constexpr int MinimumFastPanel = 6;
+
+}  // namespace
+
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
 
 void DrawSunkenPanel(QPainter* painter, const QRect& r, const QPalette& palette,
@@ -13,7 +20,6 @@ void DrawSunkenPanel(QPainter* painter, const QRect& r, const QPalette& palette,
     // Outer ring: dark above and left, light below and right; inner ring: shadow above and
     // left, button face below and right. The same pixels as the base style's bevel.
     const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
-    if (w < 4 || h < 4) return;
     painter->fillRect(x, y, w - 1, 1, palette.dark());
     painter->fillRect(x, y + 1, 1, h - 2, palette.dark());
     painter->fillRect(x, y + h - 1, w, 1, palette.light());
@@ -29,7 +35,8 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
                                  QPainter* painter, const QWidget* widget) const {
     if (element == PE_PanelLineEdit) {
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-            frame && frame->lineWidth == 2) {
+            frame && frame->lineWidth == 2 && frame->rect.width() >= MinimumFastPanel &&
+            frame->rect.height() >= MinimumFastPanel) {
             const QBrush base = frame->palette.brush(QPalette::Base);
             DrawSunkenPanel(painter, frame->rect, frame->palette, &base);
             return;

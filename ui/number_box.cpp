@@ -5,16 +5,20 @@
 
 namespace morvanta {
 
+bool NumberBox::LooksFit() const {
+    return looksSize_ == size() && looksPixelRatio_ == devicePixelRatioF();
+}
+
 void NumberBox::ShowNumber(int n) {
     setText(QString::number(n));
+    if (!LooksFit()) {
+        looks_.clear();
+        looksSize_ = size();
+        looksPixelRatio_ = devicePixelRatioF();
+    }
     if (ShowsPlainText() && !looks_.contains(text())) {
-        const qreal ratio = devicePixelRatioF();
-        if (ratio != looksPixelRatio_) {
-            looks_.clear();
-            looksPixelRatio_ = ratio;
-        }
-        QPixmap look(size() * ratio);
-        look.setDevicePixelRatio(ratio);
+        QPixmap look(looksSize_ * looksPixelRatio_);
+        look.setDevicePixelRatio(looksPixelRatio_);
         renderingLook_ = true;
         render(&look);
         renderingLook_ = false;
@@ -25,8 +29,7 @@ void NumberBox::ShowNumber(int n) {
 
 void NumberBox::paintEvent(QPaintEvent* event) {
     const auto look = looks_.constFind(text());
-    if (renderingLook_ || !ShowsPlainText() || look == looks_.cend() ||
-        devicePixelRatioF() != looksPixelRatio_) {
+    if (renderingLook_ || !ShowsPlainText() || look == looks_.cend() || !LooksFit()) {
         QLineEdit::paintEvent(event);
         return;
     }
@@ -51,9 +54,5 @@ void NumberBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
 }
 
-void NumberBox::resizeEvent(QResizeEvent* event) {
-    looks_.clear();
-    QLineEdit::resizeEvent(event);
-}
 
 }  // namespace morvanta

@@ -26,11 +26,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool ShowsPlainText() const { return !hasFocus() && !hasSelectedText(); }
+    // The kept looks were rendered at the box's present size and pixel density.
+    bool LooksFit() const;
     QHash<QString, QPixmap> looks_;
+    QSize looksSize_;
     qreal looksPixelRatio_ = 0;
     bool renderingLook_ = false;
 };
