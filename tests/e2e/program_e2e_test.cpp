@@ -81,6 +81,20 @@ TEST_F(ProgramTest, OneTrialThenClickOnThePlotThenEnd) {
     EXPECT_EQ(*status, 0);
 }
 
+TEST_F(ProgramTest, TenTrialsFanOutFromOneStartDot) {
+    program_->Click(488 + 37, 480 + 12);  // "Start" with the default 10 trials
+    // The run is over when "Normal End of Job" shows in the log's first line.
+    const auto logWritten = [&] {
+        const auto shot = program_->Grab();
+        return shot->Count(White, 432 + 4, 168 + 4, 120, 14) < 120 * 14;
+    };
+    ASSERT_TRUE(program_->WaitFor(logWritten, 60s)) << "the log stayed empty";
+    const auto shot = program_->Grab();
+    Keep(*shot, "e2e_ten_trials");
+    EXPECT_EQ(shot->At(MapLeft + 170, MapTop + 230), White);
+    EXPECT_GE(EndDots(*shot), 10 * 4) << "ten end dots, each with a 4 x 4 coloured middle";
+}
+
 TEST_F(ProgramTest, AltF4EndsTheProgram) {
     program_->Key("alt+F4");
     const auto status = program_->WaitForExit(2s);
