@@ -59,13 +59,13 @@ TForm1::TForm1(QWidget* parent)
     client_->setPalette(background);
     CreateControls();
     // Scroll bars appear once the window is smaller than what the controls need.
-    client_->setMinimumSize(scale_(593), scale_(561));
+    client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
     setWidget(client_);
     setWidgetResizable(true);
 
-    // The classic frame is 4 pixels wide with a 19-pixel caption bar; showEvent corrects
-    // this once the window manager's own frame is known.
-    resize(scale_(DesignOuterSize.width() - 8), scale_(DesignOuterSize.height() - 27));
+    // Until the window manager's own frame is known (see showEvent), assume the classic one.
+    const QSize client = DesignOuterSize - ClassicFrame;
+    resize(scale_(client.width()), scale_(client.height()));
     move(DesignPosition);
 
     SetTabOrder();
@@ -214,7 +214,7 @@ void TForm1::showEvent(QShowEvent* event) {
     // Once the window manager has framed the window, make the outer size the designed one.
     QTimer::singleShot(0, this, [this] {
         const QSize frame = frameGeometry().size() - geometry().size();
-        if (!frame.isEmpty() && frame != QSize(0, 0))
+        if (frame.width() > 0 && frame.height() > 0)
             resize(QSize(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height())) -
                    frame);
     });

@@ -27,6 +27,10 @@ public:
     // The designed outer size and place of the window.
     static constexpr QSize DesignOuterSize{623, 610};
     static constexpr QPoint DesignPosition{227, 60};
+    // The classic frame around the client area: 4 pixels each side, a 19-pixel caption bar.
+    static constexpr QSize ClassicFrame{8, 27};
+    // How far the controls reach in the client area.
+    static constexpr QSize ControlsExtent{593, 561};
 
     // The area the controls are placed in.
     QWidget* ClientArea() const { return client_; }
