@@ -31,6 +31,12 @@ private slots:
         QVERIFY(form_->windowFlags() & Qt::WindowMinMaxButtonsHint);
         QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(form_->ClientArea()->minimumSize(), QSize(593, 561));
+        // The built-in icon for the title bar and the task bar, and the launcher's name so
+        // that a desktop matches the window to it.
+        const QImage icon = form_->windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(icon.convertToFormat(QImage::Format_RGB32),
+                 QImage(":/icon32.bmp").convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("morvanta"));
     }
 
     void controlGeometry_data() {
