@@ -46,6 +46,7 @@ void NumberBox::changeEvent(QEvent* event) {
         case QEvent::EnabledChange:
         case QEvent::LayoutDirectionChange:
         case QEvent::ReadOnlyChange:
+        case QEvent::ActivationChange:  // the palette's active or inactive colours
             looks_.clear();
             break;
         default:
