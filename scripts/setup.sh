@@ -16,7 +16,7 @@ packages=(
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading
-    dpkg-dev                          # dpkg-shlibdeps, for the Debian package's dependencies
+    dpkg-dev file                     # dpkg-shlibdeps and file: the Debian package's dependencies
     appstream desktop-file-utils      # the validators of the metainfo and the launcher
     valgrind                          # the leak check of a whole session
 )
