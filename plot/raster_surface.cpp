@@ -5,13 +5,6 @@
 
 namespace morvanta {
 
-PixelRect Union(const PixelRect& a, const PixelRect& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 PixelRect ClipToSurface(const PixelRect& rect) {
     PixelRect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
                       std::min(rect.right, MapWidth), std::min(rect.bottom, MapHeight)};

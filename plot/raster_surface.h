@@ -56,7 +56,7 @@ public:
 protected:
     // Called after each drawing operation with the (clipped) rectangle it changed.
     virtual void Changed(const PixelRect& rect) { (void)rect; }
-    // Fills the clipped rectangle and reports nothing.
+    // Fills row y from x1 to x2 - 1, clipped to the surface, and reports nothing.
     void FillSpan(int y, int x1, int x2, Color color);
     void SetPixel(int x, int y, Color color);
 
@@ -70,8 +70,6 @@ private:
     PlotPoint position_;
 };
 
-// The rectangle that holds both, or the other one when either is empty.
-PixelRect Union(const PixelRect& a, const PixelRect& b);
 // The part of the rectangle on the surface.
 PixelRect ClipToSurface(const PixelRect& rect);
 
