@@ -7,12 +7,6 @@ UniformRandom& ProcessRandom() {
     return random;
 }
 
-std::uint32_t MillisecondsOfDay(const TimeOfDay& time) {
-    const auto seconds = static_cast<std::uint32_t>((time.hour * 60 + time.minute) * 60 +
-                                                    time.second);
-    return seconds * 1000U + static_cast<std::uint32_t>(time.millisecond);
-}
-
 void SeedFromClock(const ClockSource& clock) {
     ProcessRandom().seed = MillisecondsOfDay(clock.NowUtc());
 }
