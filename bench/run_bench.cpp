@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/competition_model.h"
-#include "core/run_driver.h"
+#include "core/driver/run_driver.h"
 #include "core/uniform_random.h"
 #include "tests/support/recording_fakes.h"
 

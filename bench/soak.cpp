@@ -15,6 +15,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/clocks.h"
 #include "ui/application.h"
 #include "ui/tform1.h"
 
@@ -24,18 +25,6 @@ constexpr int DefaultRuns = 300;
 constexpr int WarmRuns = 10;
 constexpr int HundredTrialsItem = 3;
 constexpr int ScenarioCount = 4;
-
-// A reading that moves on by one millisecond each time a run asks for it.
-class AdvancingClock : public morvanta::ClockSource {
-public:
-    morvanta::TimeOfDay NowUtc() const override {
-        const int ms = next_++ % (24 * 3600 * 1000);
-        return {ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000};
-    }
-
-private:
-    mutable int next_ = 43200000;
-};
 
 // VmRSS from /proc/self/status, in kB, or -1 if it cannot be read.
 long ResidentKilobytes() {
@@ -64,7 +53,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QCoreApplication::processEvents();
 
-    AdvancingClock clock;
+    const morvanta::testing::AdvancingClock clock(43200000);
     Form1.SetClock(&clock);
     Form1.RadioGroup1->SetItemIndex(HundredTrialsItem);
 

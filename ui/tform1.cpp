@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "core/run_driver.h"
+#include "core/driver/run_driver.h"
 #include "plot/phase_plot.h"
 #include "ui/application.h"
 #include "ui/fonts.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <QPlainTextEdit>
 
-#include "core/run_driver.h"
+#include "core/driver/run_driver.h"
 #include "core/uniform_random.h"
 #include "ui/number_box.h"
 #include "ui/radio_group.h"

@@ -1,4 +1,4 @@
-#include "core/run_driver.h"
+#include "core/driver/run_driver.h"
 
 #include <array>
 #include <cstdint>

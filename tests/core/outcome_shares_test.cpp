@@ -8,7 +8,7 @@
 
 #include "core/competition_model.h"
 #include "core/uniform_random.h"
-#include "tests/support/recording_fakes.h"
+#include "tests/support/clocks.h"
 
 namespace morvanta {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/support/recording_fakes.h"
+#include "tests/support/clocks.h"
 
 namespace morvanta {
 namespace {

@@ -47,19 +47,6 @@ int EventCountFromEnvironment() {
     return ok && count > 0 ? count : DefaultEventCount;
 }
 
-// A reading that moves on by one millisecond each time a run asks: runs differ, yet the
-// whole session is the same on every replay of a seed.
-class AdvancingClock : public ClockSource {
-public:
-    TimeOfDay NowUtc() const override {
-        const int ms = next_++ % (24 * 3600 * 1000);
-        return {ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000};
-    }
-
-private:
-    mutable int next_ = 43200000;
-};
-
 int ExactEndOfJobLines(const QString& log) {
     int lines = 0;
     for (const QString& line : log.split('\n'))
@@ -480,7 +467,7 @@ private:
     const std::uint32_t seed_ = SeedFromEnvironment();
     const int eventCount_ = EventCountFromEnvironment();
     std::mt19937 rng_{seed_};
-    AdvancingClock clock_;
+    testing::AdvancingClock clock_{43200000};
     std::unique_ptr<TForm1> form_;
     QTimer modalWatch_;
     QStringList errorBoxes_;
