@@ -10,8 +10,10 @@ install(TARGETS morvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${MORVANTA_PACKAGING_DIR}/morvanta.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${MORVANTA_PACKAGING_DIR}/morvanta.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo's release is the project's version.
+set(MORVANTA_METAINFO ${PROJECT_BINARY_DIR}/packaging/morvanta.metainfo.xml)
+configure_file(${MORVANTA_PACKAGING_DIR}/morvanta.metainfo.xml.in ${MORVANTA_METAINFO} @ONLY)
+install(FILES ${MORVANTA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 foreach(size IN LISTS MORVANTA_ICON_SIZES)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/morvanta-${size}.png

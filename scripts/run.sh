@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up and builds Morvanta (see setup.sh), then starts it.
+# Installs what building and running Morvanta need, builds the program alone (see setup.sh),
+# then starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-exec build/ui/morvanta
+exec build/ui/morvanta "$@"

@@ -1,25 +1,39 @@
 #!/usr/bin/env bash
-# Installs whatever the build and the tests need and is not yet on this Debian 12 machine,
-# then configures and builds Morvanta in ./build (or in $BUILD_DIR). Safe to run again: it
-# installs nothing that is already there and rebuilds only what changed.
-# Usage: [BUILD_DIR=dir] scripts/setup.sh [extra cmake -D options]
+# Installs what is not yet on this Debian 12 machine, then configures and builds Morvanta in
+# ./build (or in $BUILD_DIR). Safe to run again: it installs nothing that is already there and
+# rebuilds only what changed.
+#   scripts/setup.sh [cmake -D options]           the program: what building and running need
+#   scripts/setup.sh --tests [cmake -D options]   also every test, benchmark and their tools
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
+program_packages=(
     cmake g++ make                    # the toolchain
-    qt6-base-dev                      # Qt 6 Widgets and Qt Test
-    libgtest-dev libbenchmark-dev     # unit tests and benchmarks
-    libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
-    xvfb xdotool xauth                # a real X display for end-to-end tests
-    time                              # /usr/bin/time -v: peak memory in bench/run_all.sh
+    qt6-base-dev                      # Qt 6 Widgets
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading
+)
+test_packages=(
+    libgtest-dev libbenchmark-dev     # unit tests and benchmarks
+    libx11-dev libxcb1-dev            # the bare-Xlib benchmark and the X end-to-end tests
+    xvfb xdotool xauth x11-utils      # a real X display for end-to-end tests, and its tools
+    openbox                           # a real window manager, for the framed window
+    time                              # /usr/bin/time -v: peak memory in bench/run_all.sh
     dpkg-dev file                     # dpkg-shlibdeps and file: the Debian package's dependencies
     appstream desktop-file-utils      # the validators of the metainfo and the launcher
     valgrind                          # the leak check of a whole session
+    clang-format                      # the format check
 )
+
+tests=OFF
+if [ "${1:-}" = "--tests" ]; then
+    tests=ON
+    shift
+fi
+packages=("${program_packages[@]}")
+[ "$tests" = ON ] && packages+=("${test_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -34,5 +48,6 @@ fi
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" "$@" >/dev/null
+cmake -S . -B "$build_dir" -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" \
+      -DBUILD_TESTING="$tests" -DMORVANTA_BUILD_BENCH="$tests" "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

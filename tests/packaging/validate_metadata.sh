@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Checks the launcher and the AppStream metainfo in packaging/ with the freedesktop
-# validators, as a software centre or a distribution's checks would.
-# Usage: validate_metadata.sh PACKAGING_DIR
+# Checks the launcher and the AppStream metainfo (as configured with the project's version)
+# with the freedesktop validators, as a software centre or a distribution's checks would.
+# Usage: validate_metadata.sh DESKTOP_FILE METAINFO_FILE
 set -uo pipefail
-dir=${1:?usage: validate_metadata.sh PACKAGING_DIR}
+desktop=${1:?usage: validate_metadata.sh DESKTOP_FILE METAINFO_FILE}
+metainfo=${2:?usage: validate_metadata.sh DESKTOP_FILE METAINFO_FILE}
 status=0
 
 for tool in desktop-file-validate appstreamcli; do
@@ -13,8 +14,8 @@ for tool in desktop-file-validate appstreamcli; do
     fi
 done
 
-if ! desktop-file-validate "$dir/morvanta.desktop"; then
-    echo "FAIL: desktop-file-validate rejects $dir/morvanta.desktop"
+if ! desktop-file-validate "$desktop"; then
+    echo "FAIL: desktop-file-validate rejects $desktop"
     status=1
 fi
 
@@ -22,8 +23,8 @@ fi
 # desktop (setDesktopFileName); it is not a reverse domain name, which this validator warns
 # about. That one warning is shown as information; any other warning or error fails.
 if ! appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-        "$dir/morvanta.metainfo.xml"; then
-    echo "FAIL: appstreamcli rejects $dir/morvanta.metainfo.xml"
+        "$metainfo"; then
+    echo "FAIL: appstreamcli rejects $metainfo"
     status=1
 fi
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/recording_fakes.h"
+#include "tests/support/recording_surface.h"
 
 namespace morvanta {
 namespace {
