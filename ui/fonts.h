@@ -3,13 +3,15 @@
 #include <QFont>
 #include <QString>
 
+#include "plot/phase_plot.h"
+
 namespace morvanta {
 
 // The window's designed font families. The desktop they were chosen on has them; elsewhere
 // InstallFontSubstitutes maps each to the nearest faces found on Linux.
 inline const QString ProportionalGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString FixedGothic = QStringLiteral("ＭＳ ゴシック");
-inline const QString SerifFace = QStringLiteral("Times New Roman");
+inline const QString SerifFace = QString::fromLatin1(LabelFace);  // the plot labels' face
 inline const QString HeavySans = QStringLiteral("Arial Black");
 
 void InstallFontSubstitutes();

@@ -5,14 +5,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/colors.h"
+
 namespace morvanta {
 namespace {
 
 // The plot's fonts are sized in points at the classic 96 dots per inch: the plot is a
 // fixed 400 x 400 pixels whatever the screen.
 constexpr int PlotDotsPerInch = 96;
-
-QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
 

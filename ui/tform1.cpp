@@ -9,6 +9,7 @@
 #include "core/driver/run_driver.h"
 #include "plot/phase_plot.h"
 #include "ui/application.h"
+#include "ui/colors.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -33,10 +34,6 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
     }
     widget->setPalette(palette);
 }
-
-const QColor NavyColor(0, 0, 128);
-const QColor WhiteColor(255, 255, 255);
-const QColor BlackColor(0, 0, 0);
 
 }  // namespace
 
@@ -87,7 +84,7 @@ void TForm1::CreateControls() {
     for (QLabel* label : {Label3, Label2}) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(DesignFont(ProportionalGothic, s(16), true));
-        SetColors(label, WhiteColor, NavyColor);
+        SetColors(label, ToQColor(White), ToQColor(Navy));
     }
 
     MapBox = new PlotPaintBox(form);
@@ -105,7 +102,7 @@ void TForm1::CreateControls() {
     RadioGroup2 = new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1,
                                  Panel1);
     RadioGroup2->setFont(groupFont);
-    SetColors(RadioGroup2, NavyColor);
+    SetColors(RadioGroup2, ToQColor(Navy));
     RadioGroup2->setGeometry(s.Rect(128, 16, 121, 73));
     RadioGroup2->setFocusPolicy(Qt::TabFocus);
     RadioGroup2->SetItemIndex(0);
@@ -118,7 +115,7 @@ void TForm1::CreateControls() {
     BitBtn2->setDefault(true);
     for (GlyphButton* button : {BitBtn1, BitBtn2}) {
         button->setFont(buttonFont);
-        SetColors(button, BlackColor);
+        SetColors(button, ToQColor(Black));
         button->setFocusPolicy(Qt::StrongFocus);
     }
 
@@ -144,7 +141,7 @@ void TForm1::CreateControls() {
 
     RadioGroup1 = new RadioGroup("Trials", {"1", "10", "50", "100"}, 2, form);
     RadioGroup1->setFont(groupFont);
-    SetColors(RadioGroup1, NavyColor);
+    SetColors(RadioGroup1, ToQColor(Navy));
     RadioGroup1->setGeometry(s.Rect(248, 480, 100, 50));
     RadioGroup1->setFocusPolicy(Qt::NoFocus);
     RadioGroup1->SetItemIndex(1);
@@ -153,7 +150,7 @@ void TForm1::CreateControls() {
     StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
     StaticText1->setFont(DesignFont(HeavySans, s(19)));
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColors(StaticText1, NavyColor, StaticText1->palette().color(QPalette::ToolTipBase));
+    SetColors(StaticText1, ToQColor(Navy), StaticText1->palette().color(QPalette::ToolTipBase));
 
     const std::pair<QWidget*, const char*> names[] = {
         {Label3, "Label3"},   {Label2, "Label2"},           {MapBox, "MapBox"},
