@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace morvanta {
@@ -25,6 +26,8 @@ struct HeldMessage {
 };
 
 QtMessageHandler toolkitHandler = nullptr;
+// The toolkit may write from its own threads (the X11 event reader) while it starts.
+std::mutex heldLock;
 std::vector<HeldMessage> held;
 
 const char* Program() { return program_invocation_short_name; }
@@ -50,6 +53,7 @@ void ExplainFailedStart() {
 }
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::lock_guard lock(heldLock);
     if (type == QtFatalMsg) {
         // Nothing has been shown or saved yet: end here, with no abort and no core file.
         ExplainFailedStart();
@@ -64,6 +68,7 @@ void WatchToolkitStart() { toolkitHandler = qInstallMessageHandler(HoldMessage);
 
 bool ToolkitStartedOnUsableScreen() {
     qInstallMessageHandler(toolkitHandler);
+    const std::lock_guard lock(heldLock);
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(message.file, message.line, message.function,
                                          message.category);
