@@ -74,7 +74,7 @@ bool ToolkitStartedOnUsableScreen() {
                                          message.category);
         toolkitHandler(message.type, context, message.text);
     }
-    held.clear();
+    std::vector<HeldMessage>().swap(held);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (QGuiApplication::platformName() != "xcb" || !screen || screen->depth() >= FewestColourBits)
