@@ -3,9 +3,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
+#include <utility>
 
 #include "ui/classic_style.h"
+#include "ui/fault_points.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -56,27 +61,91 @@ void ShowError(const QString& text) {
     box.exec();
 }
 
+// Where nothing more can be allocated the error box cannot be built either; the text then
+// goes to the standard error stream as it stands, with the box's full-stop rule.
+void WriteError(const char* text) noexcept {
+    const std::size_t length = std::strlen(text);
+    const bool fullStop = length > 0 && static_cast<unsigned char>(text[length - 1]) > '.';
+    std::fprintf(stderr, "%s: %s%s\n", program_invocation_short_name, text, fullStop ? "." : "");
+}
+
+void ReportError(const char* text) noexcept {
+    try {
+        ReachFaultPoint(FaultPoint::ErrorBox);
+        ShowError(QString::fromLocal8Bit(text));
+        return;
+    } catch (...) {
+    }
+    WriteError(text);
+}
+
+void ReportError(std::exception_ptr error) noexcept {
+    try {
+        std::rethrow_exception(std::move(error));
+    } catch (const std::exception& raised) {
+        ReportError(raised.what());
+    } catch (...) {
+        ReportError("Unknown error");
+    }
+}
+
+// How many of the program's handlers are running, and the first error the toolkit caught
+// under them.
+int handlersRunning = 0;
+std::exception_ptr heldToolkitError;
+
+class HandlerScope {
+public:
+    HandlerScope() { ++handlersRunning; }
+    ~HandlerScope() { --handlersRunning; }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
 }  // namespace
+
+void RaiseHeldToolkitError() {
+    if (heldToolkitError) std::rethrow_exception(std::exchange(heldToolkitError, nullptr));
+}
 
 void RunHandler(const std::function<void()>& body) {
     try {
-        body();
+        {
+            const HandlerScope running;
+            body();
+        }
+        RaiseHeldToolkitError();
     } catch (const std::exception& error) {
-        ShowError(QString::fromLocal8Bit(error.what()));
+        ReportError(error.what());
     } catch (...) {
-        ShowError("Unknown error");
+        ReportError("Unknown error");
     }
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowErrorBox("Unknown error");
+        ToolkitError(std::current_exception());
     }
     return false;
+}
+
+void Application::ToolkitError(std::exception_ptr error) noexcept {
+    // Under one of the program's handlers the error ends that handler once the toolkit
+    // returns to it.
+    if (handlersRunning > 0) {
+        if (!heldToolkitError) heldToolkitError = std::move(error);
+        return;
+    }
+    // Otherwise the box shows once the toolkit has finished with this event: a modal box in
+    // the middle of a paint or a layout would run the event loop inside it.
+    try {
+        QMetaObject::invokeMethod(
+            this, [error] { ReportError(error); }, Qt::QueuedConnection);
+    } catch (...) {
+        ReportError(std::move(error));
+    }
 }
 
 void Application::ShowErrorBox(const QString& errorText) {

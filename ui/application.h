@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <exception>
 #include <functional>
 
 namespace morvanta {
@@ -18,6 +19,10 @@ QString ErrorBoxText(const QString& errorText);
 // application's error box. The program then goes on with the next event.
 void RunHandler(const std::function<void()>& body);
 
+// Raises, in the handler now running, an error the toolkit caught while that handler had
+// called into it (a repaint, say). Called where a handler gets control back from the toolkit.
+void RaiseHeldToolkitError();
+
 // The application object: it shows an error raised inside any handler in an error box and
 // goes on with the next event. The program's own handlers catch their errors in
 // RunHandler, before they unwind through the toolkit; this is the net for the rest.
@@ -32,6 +37,9 @@ public:
     void ShowErrorBox(const QString& errorText);
 
 private:
+    // An error that unwound through the toolkit's delivery of an event.
+    void ToolkitError(std::exception_ptr error) noexcept;
+
     QString title_;
 };
 

@@ -11,6 +11,13 @@ class LayoutScale {
 public:
     static constexpr int DesignCellHeight = 12;
 
+    // Whether a measured cell can lay the window out: a system with no usable font reports
+    // none (zero or less), and a cell far from the design's is more likely a broken font
+    // setup than a screen that needs the window that much smaller or larger.
+    static constexpr bool UsableCellHeight(int cellHeight) {
+        return cellHeight >= DesignCellHeight / 2 && cellHeight <= DesignCellHeight * 8;
+    }
+
     explicit LayoutScale(int cellHeight) : factor_(double(cellHeight) / DesignCellHeight) {}
 
     double Factor() const { return factor_; }

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "ui/fault_points.h"
+
 namespace morvanta {
 
 bool NumberBox::LooksFit() const {
@@ -10,6 +12,7 @@ bool NumberBox::LooksFit() const {
 }
 
 void NumberBox::ShowNumber(int n) {
+    ReachFaultPoint(FaultPoint::NumberBoxShow);
     setText(QString::number(n));
     if (!LooksFit()) {
         looks_.clear();
@@ -28,6 +31,7 @@ void NumberBox::ShowNumber(int n) {
 }
 
 void NumberBox::paintEvent(QPaintEvent* event) {
+    ReachFaultPoint(FaultPoint::NumberBoxPaint);
     const auto look = looks_.constFind(text());
     if (renderingLook_ || !ShowsPlainText() || look == looks_.cend() || !LooksFit()) {
         QLineEdit::paintEvent(event);

@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QTimer>
+#include <cerrno>
+#include <cstdio>
 #include <optional>
 
 #include "core/driver/run_driver.h"
@@ -16,11 +18,17 @@ namespace morvanta {
 namespace {
 
 // The character cell of the window's default font (9 points, 12 pixels at 96 dots per
-// inch) as the platform reports it.
+// inch) as the platform reports it; the designed cell when the report is unusable.
 int DefaultFontCellHeight() {
     QFont font(ProportionalGothic);
     font.setPointSize(9);
-    return QFontInfo(font).pixelSize();
+    const int measured = QFontInfo(font).pixelSize();
+    if (LayoutScale::UsableCellHeight(measured)) return measured;
+    std::fprintf(stderr,
+                 "%s: the default font measures %d pixels high, which no layout can use; the "
+                 "window keeps its designed sizes\n",
+                 program_invocation_short_name, measured);
+    return LayoutScale::DesignCellHeight;
 }
 
 void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = {}) {

@@ -2,10 +2,27 @@
 
 #include <chrono>
 
+#include "ui/application.h"
+
 namespace morvanta {
+
+// Each outlet hands control to the toolkit, which may catch an error in an event it
+// delivers meanwhile; the run ends there, as with an error of its own.
+
+void EditOutlets::ShowTrialNumber(int n) {
+    trial_.ShowNumber(n);
+    RaiseHeldToolkitError();
+}
+
+void EditOutlets::ShowStepNumber(int n) {
+    step_.ShowNumber(n);
+    RaiseHeldToolkitError();
+    if (hook_) hook_(n);
+}
 
 void EditOutlets::AppendLog(const std::string& line) {
     log_.appendPlainText(QString::fromStdString(line));
+    RaiseHeldToolkitError();
 }
 
 TimeOfDay SystemClock::NowUtc() const {

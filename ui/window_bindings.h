@@ -32,11 +32,8 @@ class EditOutlets : public RunOutlets {
 public:
     EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log, StepHook hook = {})
         : trial_(trial), step_(step), log_(log), hook_(std::move(hook)) {}
-    void ShowTrialNumber(int n) override { trial_.ShowNumber(n); }
-    void ShowStepNumber(int n) override {
-        step_.ShowNumber(n);
-        if (hook_) hook_(n);
-    }
+    void ShowTrialNumber(int n) override;
+    void ShowStepNumber(int n) override;
     void AppendLog(const std::string& line) override;
 
 private:

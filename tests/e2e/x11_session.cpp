@@ -1,9 +1,11 @@
 #include "tests/e2e/x11_session.h"
 
 #include <X11/Xutil.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,22 @@ std::string Capture(const std::string& command) {
     return output;
 }
 
+// A colour channel's bits in a pixel, scaled to 0 ... 255.
+int Channel(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) return 0;
+    const auto shift = static_cast<unsigned>(__builtin_ctzl(mask));
+    const unsigned long largest = mask >> shift;
+    return static_cast<int>(((pixel & mask) >> shift) * 255U / largest);
+}
+
 }  // namespace
+
+bool Near(Rgb a, Rgb b) {
+    // 5 bits a channel (15- and 16-bit screens) keep colours to within 8 of 255.
+    constexpr int Tolerance = 8;
+    return std::abs(a.red - b.red) <= Tolerance && std::abs(a.green - b.green) <= Tolerance &&
+           std::abs(a.blue - b.blue) <= Tolerance;
+}
 
 Screenshot::Screenshot(XImage* image, int width, int height)
     : image_(image), width_(width), height_(height) {}
@@ -39,8 +56,8 @@ Screenshot::~Screenshot() {
 Rgb Screenshot::At(int x, int y) const {
     if (!image_ || x < 0 || y < 0 || x >= width_ || y >= height_) return {-1, -1, -1};
     const unsigned long pixel = XGetPixel(image_, x, y);
-    return {static_cast<int>((pixel >> 16U) & 0xffU), static_cast<int>((pixel >> 8U) & 0xffU),
-            static_cast<int>(pixel & 0xffU)};
+    return {Channel(pixel, image_->red_mask), Channel(pixel, image_->green_mask),
+            Channel(pixel, image_->blue_mask)};
 }
 
 int Screenshot::Count(Rgb color, int left, int top, int width, int height) const {
@@ -61,12 +78,18 @@ void Screenshot::SavePpm(const std::string& path) const {
         }
 }
 
-ProgramWindow::ProgramWindow(const std::string& executable) {
+ProgramWindow::ProgramWindow(const std::string& executable, const std::string& stderrPath) {
     display_ = XOpenDisplay(nullptr);
     if (!display_) throw std::runtime_error("no X display: run under with_xvfb.sh");
     char* argv[] = {const_cast<char*>(executable.c_str()), nullptr};
-    if (posix_spawn(&pid_, executable.c_str(), nullptr, nullptr, argv, environ) != 0)
-        throw std::runtime_error("cannot start " + executable);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!stderrPath.empty())
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int failed = posix_spawn(&pid_, executable.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) throw std::runtime_error("cannot start " + executable);
 }
 
 ProgramWindow::~ProgramWindow() {
@@ -100,7 +123,7 @@ bool ProgramWindow::WaitForWindow(std::chrono::milliseconds timeout) {
         timeout);
     if (!found) return false;
     // Painted once the plot's navy shows in the middle of the paint box.
-    return WaitFor([&] { return Grab()->At(24 + 200, 40 + 200) == Rgb{0, 0, 128}; }, timeout);
+    return WaitFor([&] { return Near(Grab()->At(24 + 200, 40 + 200), Rgb{0, 0, 128}); }, timeout);
 }
 
 std::unique_ptr<Screenshot> ProgramWindow::Grab() const {

@@ -21,6 +21,9 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// Equal as far as a screen with fewer than 8 bits a channel can tell.
+bool Near(Rgb a, Rgb b);
+
 // A screenshot of the program's window, read in window-relative coordinates.
 class Screenshot {
 public:
@@ -44,7 +47,8 @@ private:
 
 class ProgramWindow {
 public:
-    explicit ProgramWindow(const std::string& executable);
+    // The program's standard error stream goes to stderrPath when one is given.
+    explicit ProgramWindow(const std::string& executable, const std::string& stderrPath = {});
     ~ProgramWindow();
 
     // Waits until the program's window is mapped and has painted.

@@ -16,6 +16,7 @@
 #include "tests/support/recording_fakes.h"
 #include "ui/application.h"
 #include "ui/tform1.h"
+#include "ui/toolkit_start.h"
 
 namespace {
 
@@ -54,7 +55,9 @@ QString PlaySession(morvanta::TForm1& form) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    morvanta::WatchToolkitStart();
     morvanta::Application application(argc, argv);
+    if (!morvanta::ToolkitStartedOnUsableScreen()) return 1;
     morvanta::TForm1 Form1;
     const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
     Form1.SetClock(&clock);
