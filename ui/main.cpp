@@ -1,8 +1,14 @@
 #include "ui/application.h"
+#include "ui/batch_run.h"
+#include "ui/command_line.h"
 #include "ui/tform1.h"
 
 int main(int argc, char** argv) {
-    morvanta::Application application(argc, argv);
+    const morvanta::CommandLine command = morvanta::ParseCommandLine(argc, argv);
+    if (command.action != morvanta::CommandLine::Action::Window)
+        return morvanta::RunCommand(command, argv[0]);
+    morvanta::ToolkitArguments toolkit(argv[0]);
+    morvanta::Application application(toolkit.argc, toolkit.argv);
     morvanta::TForm1 Form1;
     Form1.show();
     return application.exec();
