@@ -1,0 +1,195 @@
+// The real program on the command line, with no display at all: the batch run reproduces the
+// model's reference trials, and bad command lines and unwritable files end with the promised
+// exit statuses and leave nothing behind.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace morvanta {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class BatchProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* program = std::getenv("MORVANTA_PROGRAM");
+        ASSERT_NE(program, nullptr) << "MORVANTA_PROGRAM names the program under test";
+        program_ = program;
+        dir_ = fs::temp_directory_path() /
+               ("morvanta-batch-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+
+    // Runs the program with no X display, arguments given to the shell as they stand.
+    Result Run(const std::string& arguments, const std::string& environment = "") const {
+        const fs::path out = dir_ / "stdout";
+        const fs::path err = dir_ / "stderr";
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " '" +
+                                    program_ + "' " + arguments + " >'" + out.string() +
+                                    "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        Result result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        result.out = Read(out);
+        result.err = Read(err);
+        fs::remove(out);
+        fs::remove(err);
+        return result;
+    }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static std::vector<std::string> Fields(const std::string& line) {
+        std::vector<std::string> fields;
+        std::stringstream in(line);
+        for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
+        return fields;
+    }
+
+    std::string program_;
+    fs::path dir_;
+};
+
+struct Reference {
+    const char* seed;
+    const char* scenario;
+    double n1End;
+    double n2End;
+    double tolerance;  // half a unit in the last digit known
+    const char* steps;
+    const char* outcome;
+};
+
+TEST_F(BatchProgram, ReproducesTheReferenceTrialsWithoutADisplay) {
+    const Reference references[] = {
+        {"0", "0", 0.8999999994, 0.8152742, 5e-8, "1000", "limit"},
+        {"43200000", "comp-severe", 0.0099037, 0.8729449, 5e-8, "675", "extinct"},
+        {"86399999", "reversed", 0.4967309, 0.9015543, 5e-8, "5", "capacity"},
+        {"0", "2", 0.0, 0.0258361, 5e-8, "1", "extinct"},
+    };
+    for (const Reference& r : references) {
+        SCOPED_TRACE(std::string("seed ") + r.seed + ", scenario " + r.scenario);
+        const Result result = Run(std::string("--batch --trials 1 --csv=- --seed=") + r.seed +
+                                  " --scenario " + r.scenario);
+        ASSERT_EQ(result.status, 0) << result.err;
+        std::stringstream lines(result.out);
+        std::string header, row, extra;
+        std::getline(lines, header);
+        std::getline(lines, row);
+        EXPECT_FALSE(std::getline(lines, extra)) << "one trial, one row";
+        EXPECT_EQ(header, "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome");
+        const auto f = Fields(row);
+        ASSERT_EQ(f.size(), 11U) << row;
+        EXPECT_EQ(f[0], "1");
+        EXPECT_EQ(f[1], r.seed);
+        EXPECT_NEAR(std::stod(f[7]), r.n1End, r.tolerance);
+        EXPECT_NEAR(std::stod(f[8]), r.n2End, r.tolerance);
+        EXPECT_EQ(f[9], r.steps);
+        EXPECT_EQ(f[10], r.outcome);
+    }
+}
+
+TEST_F(BatchProgram, AHundredTrialsWriteAHundredRowsThatReadBackExactly) {
+    const fs::path csv = dir_ / "trials.csv";
+    const Result result = Run("--batch --seed 1234 --scenario comp-mild --trials 100 --csv " +
+                              csv.string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::ifstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    int rows = 0;
+    while (std::getline(in, line)) {
+        ++rows;
+        const auto f = Fields(line);
+        ASSERT_EQ(f.size(), 11U) << line;
+        EXPECT_EQ(f[0], std::to_string(rows));
+        EXPECT_EQ(f[2], "2");
+        EXPECT_EQ(f[3], "0.8");
+        for (std::size_t i = 5; i <= 8; ++i) {
+            // Printed shortest, a density reads back to a double that prints the same.
+            char again[32];
+            std::snprintf(again, sizeof again, "%.17g", std::stod(f[i]));
+            EXPECT_EQ(std::stod(again), std::stod(f[i])) << f[i];
+        }
+    }
+    EXPECT_EQ(rows, 100);
+    // The same seed gives the same table.
+    const Result again = Run("--batch --seed 1234 --scenario 2 --trials 100 --csv -");
+    std::ifstream first(csv);
+    std::ostringstream written;
+    written << first.rdbuf();
+    EXPECT_EQ(again.out, written.str());
+}
+
+TEST_F(BatchProgram, RefusedCommandLinesExitWithStatus2AndAMessage) {
+    for (const std::string arguments :
+         {"-reverse", "-stylesheet /dev/null", "-platform offscreen", "-qwindowtitle x",
+          "-qwindowgeometry 10x10+0+0", "-style Windows", "--batch --seed 86400000",
+          "--batch --trials 7", "--batch --scenario five", "--scenario 1", "--frobnicate",
+          "stray"}) {
+        const Result result = Run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find("morvanta: "), std::string::npos) << arguments << ": " << result.err;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+    }
+    const Result help = Run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--batch"), std::string::npos);
+    const Result version = Run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("morvanta ", 0), 0U) << version.out;
+}
+
+TEST_F(BatchProgram, AFileThatCannotBeWrittenExitsWith1AndLeavesNothing) {
+    const fs::path locked = dir_ / "locked";
+    fs::create_directories(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool root = ::geteuid() == 0;  // root writes anywhere; a missing folder stops it
+    const fs::path folder = root ? dir_ / "missing" : locked;
+    for (const std::string option : {"--csv", "--png"}) {
+        const fs::path target = folder / "out";
+        const Result result = Run("--batch --seed 5 " + option + " " + target.string());
+        EXPECT_EQ(result.status, 1) << option;
+        EXPECT_NE(result.err.find(target.string()), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(target));
+    }
+    // A target that is a folder: the data goes to a temporary file first, which is removed.
+    const Result result = Run("--batch --seed 5 --csv " + dir_.string());
+    EXPECT_EQ(result.status, 1);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(dir_)) left.push_back(entry.path().filename());
+    EXPECT_EQ(left.size(), 1U) << "left behind: " << (left.empty() ? "" : left.back());
+}
+
+TEST_F(BatchProgram, TheToolkitsPlatformVariableStillOpensTheWindow) {
+    // No display and no arguments: the window opens off screen and keeps running until it is
+    // stopped, instead of failing or being refused.
+    const Result result = Run("", "QT_QPA_PLATFORM=offscreen timeout 2");
+    EXPECT_EQ(result.status, 124) << "the window did not stay open: " << result.err;
+}
+
+}  // namespace
+}  // namespace morvanta
