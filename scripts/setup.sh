@@ -19,6 +19,7 @@ packages=(
     dpkg-dev file                     # dpkg-shlibdeps and file: the Debian package's dependencies
     appstream desktop-file-utils      # the validators of the metainfo and the launcher
     valgrind                          # the leak check of a whole session
+    lintian                           # Debian's checks of the built package
 )
 missing=()
 for p in "${packages[@]}"; do
