@@ -1,25 +1,35 @@
 #include "ui/export_files.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <functional>
 #include <sstream>
 
 namespace morvanta {
 namespace {
 
+using Writer = std::function<bool(QIODevice& device)>;
+
 QString CannotWrite(const QString& path, const QString& reason) {
     return QString("cannot write '%1': %2").arg(path, reason);
 }
 
-}  // namespace
+// A device or a pipe cannot be replaced by renaming a file over it, and leaves no partial file
+// when a write fails: it is written in place.
+QString WriteInPlace(const QString& path, const Writer& write) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
+    if (!write(file) || !file.flush()) return CannotWrite(path, file.errorString());
+    return {};
+}
 
-QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& records) {
-    std::ostringstream text;
-    WriteTrialsCsv(text, records);
-    const std::string bytes = text.str();
+QString WriteWhole(const QString& path, const Writer& write) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) return WriteInPlace(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
+    if (!write(file)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return CannotWrite(path, reason);
@@ -28,17 +38,20 @@ QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& recor
     return {};
 }
 
+}  // namespace
+
+QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& records) {
+    std::ostringstream text;
+    WriteTrialsCsv(text, records);
+    const std::string bytes = text.str();
+    return WriteWhole(path, [&](QIODevice& device) {
+        return device.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+    });
+}
+
 QString SavePlotPng(const QString& path, const QImage& plot) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
-    if (!plot.save(&file, "PNG")) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return CannotWrite(path, reason.isEmpty() ? QString("the image could not be encoded")
-                                                  : reason);
-    }
-    if (!file.commit()) return CannotWrite(path, file.errorString());
-    return {};
+    return WriteWhole(path, [&](QIODevice& device) { return plot.save(&device, "PNG"); });
 }
 
 }  // namespace morvanta

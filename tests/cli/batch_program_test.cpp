@@ -3,8 +3,11 @@
 // exit statuses and leave nothing behind.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -182,6 +185,25 @@ TEST_F(BatchProgram, AFileThatCannotBeWrittenExitsWith1AndLeavesNothing) {
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(dir_)) left.push_back(entry.path().filename());
     EXPECT_EQ(left.size(), 1U) << "left behind: " << (left.empty() ? "" : left.back());
+}
+
+TEST_F(BatchProgram, APipeIsWrittenToNotReplaced) {
+    const fs::path pipe = dir_ / "pipe";
+    const fs::path got = dir_ / "got";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string command = "(timeout 10 cat '" + pipe.string() + "' >'" + got.string() +
+                                "' &); env -u DISPLAY '" + program_ +
+                                "' --batch --seed 5 --trials 1 --csv '" + pipe.string() +
+                                "' 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    EXPECT_TRUE(fs::is_fifo(pipe)) << "the pipe was replaced by a file";
+    const auto lines = [&] {
+        const std::string text = Read(got);
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    for (int i = 0; i < 100 && lines() < 2; ++i) ::usleep(50'000);  // the reader may lag
+    EXPECT_EQ(Read(got).rfind("trial,seed,", 0), 0U) << Read(got);
 }
 
 TEST_F(BatchProgram, TheToolkitsPlatformVariableStillOpensTheWindow) {
