@@ -57,10 +57,9 @@ void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) 
     out << "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
     for (const TrialRecord& r : records) {
         out << r.trial << ',' << r.seed << ',' << static_cast<int>(r.scenario) << ','
-            << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ','
-            << ShortestText(r.start[0]) << ',' << ShortestText(r.start[1]) << ','
-            << ShortestText(r.end[0]) << ',' << ShortestText(r.end[1]) << ',' << r.steps << ','
-            << OutcomeName(r.outcome) << '\n';
+            << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ',' << ShortestText(r.start[0])
+            << ',' << ShortestText(r.start[1]) << ',' << ShortestText(r.end[0]) << ','
+            << ShortestText(r.end[1]) << ',' << r.steps << ',' << OutcomeName(r.outcome) << '\n';
     }
 }
 

@@ -48,8 +48,8 @@ std::optional<std::pair<PlotPoint, PlotPoint>> ClipLine(double a, double b, doub
     double longest = -1.0;
     for (std::size_t i = 0; i < hits.size(); ++i) {
         for (std::size_t j = i + 1; j < hits.size(); ++j) {
-            const double length = std::hypot(hits[i].first - hits[j].first,
-                                             hits[i].second - hits[j].second);
+            const double length =
+                std::hypot(hits[i].first - hits[j].first, hits[i].second - hits[j].second);
             if (length > longest) {
                 longest = length;
                 ends = {i, j};

@@ -16,8 +16,8 @@ CommandLine Refuse(std::string error) {
     return refused;
 }
 
-constexpr std::array<std::string_view, 4> ScenarioNames{"start-point", "comp-severe",
-                                                        "comp-mild", "reversed"};
+constexpr std::array<std::string_view, 4> ScenarioNames{"start-point", "comp-severe", "comp-mild",
+                                                        "reversed"};
 constexpr std::array<std::string_view, 4> TrialCounts{"1", "10", "50", "100"};
 
 std::optional<int> IndexOf(std::string_view value, auto names) {
@@ -130,7 +130,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText(const std::string& program) {
-    return "Usage: " + program + " [--batch [OPTION]...]\n"
+    return "Usage: " + program +
+           " [--batch [OPTION]...]\n"
            "Two-species competition in the phase plane. Without options, opens the window.\n"
            "\n"
            "  --batch              run once without a window and exit\n"

@@ -9,11 +9,11 @@ namespace morvanta {
 
 // What a batch run does: one run of the window's kind, written to files instead of shown.
 struct BatchOptions {
-    int scenarioItem = 0;                  // the "Fixed" item: "Start Point"
-    int trialsItem = 1;                    // the "Trials" item: 10
-    std::optional<std::uint32_t> seed;     // milliseconds since UTC midnight; none: the clock
-    std::string csvPath;                   // "-" is standard output; empty: no table
-    std::string pngPath;                   // empty: no picture
+    int scenarioItem = 0;               // the "Fixed" item: "Start Point"
+    int trialsItem = 1;                 // the "Trials" item: 10
+    std::optional<std::uint32_t> seed;  // milliseconds since UTC midnight; none: the clock
+    std::string csvPath;                // "-" is standard output; empty: no table
+    std::string pngPath;                // empty: no picture
     bool isoclines = false;
 };
 

@@ -14,8 +14,10 @@ namespace morvanta {
 PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent)
     : QObject(parent), plot_(plot), scenario_(scenario), menu_(new QMenu(&plot)) {
     menu_->setObjectName("PlotMenu");
-    CopyPlot = menu_->addAction("Copy Plot", this, [this] { RunHandler([this] { CopyPlotImage(); }); });
-    SavePlot = menu_->addAction("Save Plot As…", this, [this] { RunHandler([this] { SavePlotImage(); }); });
+    CopyPlot =
+        menu_->addAction("Copy Plot", this, [this] { RunHandler([this] { CopyPlotImage(); }); });
+    SavePlot = menu_->addAction("Save Plot As…", this,
+                                [this] { RunHandler([this] { SavePlotImage(); }); });
     SaveTrials = menu_->addAction("Save Trials As…", this,
                                   [this] { RunHandler([this] { SaveTrialsTable(); }); });
     SaveTrials->setEnabled(false);  // until there is a run to save

@@ -27,7 +27,7 @@ struct Result {
 };
 
 class BatchProgram : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* program = std::getenv("MORVANTA_PROGRAM");
         ASSERT_NE(program, nullptr) << "MORVANTA_PROGRAM names the program under test";
@@ -48,8 +48,8 @@ protected:
         const fs::path out = dir_ / "stdout";
         const fs::path err = dir_ / "stderr";
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " '" +
-                                    program_ + "' " + arguments + " >'" + out.string() +
-                                    "' 2>'" + err.string() + "'";
+                                    program_ + "' " + arguments + " >'" + out.string() + "' 2>'" +
+                                    err.string() + "'";
         const int raw = std::system(command.c_str());
         Result result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -103,7 +103,8 @@ TEST_F(BatchProgram, ReproducesTheReferenceTrialsWithoutADisplay) {
         std::getline(lines, header);
         std::getline(lines, row);
         EXPECT_FALSE(std::getline(lines, extra)) << "one trial, one row";
-        EXPECT_EQ(header, "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome");
+        EXPECT_EQ(header,
+                  "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome");
         const auto f = Fields(row);
         ASSERT_EQ(f.size(), 11U) << row;
         EXPECT_EQ(f[0], "1");
@@ -117,8 +118,8 @@ TEST_F(BatchProgram, ReproducesTheReferenceTrialsWithoutADisplay) {
 
 TEST_F(BatchProgram, AHundredTrialsWriteAHundredRowsThatReadBackExactly) {
     const fs::path csv = dir_ / "trials.csv";
-    const Result result = Run("--batch --seed 1234 --scenario comp-mild --trials 100 --csv " +
-                              csv.string());
+    const Result result =
+        Run("--batch --seed 1234 --scenario comp-mild --trials 100 --csv " + csv.string());
     ASSERT_EQ(result.status, 0) << result.err;
     std::ifstream in(csv);
     std::string line;
@@ -155,7 +156,8 @@ TEST_F(BatchProgram, RefusedCommandLinesExitWithStatus2AndAMessage) {
           "stray"}) {
         const Result result = Run(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_NE(result.err.find("morvanta: "), std::string::npos) << arguments << ": " << result.err;
+        EXPECT_NE(result.err.find("morvanta: "), std::string::npos)
+            << arguments << ": " << result.err;
         EXPECT_TRUE(result.out.empty()) << arguments;
     }
     const Result help = Run("--help");
@@ -191,10 +193,9 @@ TEST_F(BatchProgram, APipeIsWrittenToNotReplaced) {
     const fs::path pipe = dir_ / "pipe";
     const fs::path got = dir_ / "got";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const std::string command = "(timeout 10 cat '" + pipe.string() + "' >'" + got.string() +
-                                "' &); env -u DISPLAY '" + program_ +
-                                "' --batch --seed 5 --trials 1 --csv '" + pipe.string() +
-                                "' 2>/dev/null";
+    const std::string command =
+        "(timeout 10 cat '" + pipe.string() + "' >'" + got.string() + "' &); env -u DISPLAY '" +
+        program_ + "' --batch --seed 5 --trials 1 --csv '" + pipe.string() + "' 2>/dev/null";
     const int raw = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
     EXPECT_TRUE(fs::is_fifo(pipe)) << "the pipe was replaced by a file";

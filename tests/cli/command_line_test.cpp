@@ -20,9 +20,9 @@ TEST(CommandLine, BatchTakesValuesInBothSpellingsAndTheWindowsDefaults) {
     EXPECT_EQ(defaults.batch.trialsItem, 1) << "10 trials, as the window starts";
     EXPECT_FALSE(defaults.batch.seed.has_value()) << "the clock seeds a run by default";
 
-    const CommandLine c = ParseCommandLine({"--scenario", "comp-mild", "--trials=100",
-                                            "--batch", "--seed", "86399999", "--csv=-",
-                                            "--png", "p.png", "--isoclines"});
+    const CommandLine c =
+        ParseCommandLine({"--scenario", "comp-mild", "--trials=100", "--batch", "--seed",
+                          "86399999", "--csv=-", "--png", "p.png", "--isoclines"});
     ASSERT_EQ(c.action, Action::Batch) << c.error;
     EXPECT_EQ(c.batch.scenarioItem, 2);
     EXPECT_EQ(c.batch.trialsItem, 3);
@@ -35,9 +35,9 @@ TEST(CommandLine, BatchTakesValuesInBothSpellingsAndTheWindowsDefaults) {
     for (int item = 0; item < 4; ++item) {
         EXPECT_EQ(ParseCommandLine({"--batch", "--scenario", names[item]}).batch.scenarioItem,
                   item);
-        EXPECT_EQ(ParseCommandLine({"--batch", "--scenario=" + std::to_string(item)})
-                      .batch.scenarioItem,
-                  item);
+        EXPECT_EQ(
+            ParseCommandLine({"--batch", "--scenario=" + std::to_string(item)}).batch.scenarioItem,
+            item);
     }
 }
 
@@ -48,16 +48,33 @@ TEST(CommandLine, HelpAndVersionWinOverTheRest) {
 
 TEST(CommandLine, RefusesAnythingElseWithAReason) {
     const std::vector<std::vector<std::string>> refused = {
-        {"-reverse"}, {"-stylesheet", "x.qss"}, {"-platform", "offscreen"},
-        {"-qwindowgeometry", "10x10"}, {"-qwindowtitle", "x"}, {"-style=fusion"},
-        {"-h"}, {"--"}, {"file.csv"}, {"--bogus"}, {"--help=yes"}, {"--batch=1"},
+        {"-reverse"},
+        {"-stylesheet", "x.qss"},
+        {"-platform", "offscreen"},
+        {"-qwindowgeometry", "10x10"},
+        {"-qwindowtitle", "x"},
+        {"-style=fusion"},
+        {"-h"},
+        {"--"},
+        {"file.csv"},
+        {"--bogus"},
+        {"--help=yes"},
+        {"--batch=1"},
         {"--batch", "extra"},
         {"--seed", "0"},  // a batch option without --batch
-        {"--batch", "--seed"}, {"--batch", "--seed", "86400000"}, {"--batch", "--seed=-1"},
-        {"--batch", "--seed=+5"}, {"--batch", "--seed=1e3"}, {"--batch", "--seed="},
-        {"--batch", "--seed=99999999999999999999"}, {"--batch", "--trials=5"},
-        {"--batch", "--trials=010"}, {"--batch", "--scenario=4"},
-        {"--batch", "--scenario=Comp-Severe"}, {"--batch", "--csv="}, {"--batch", "--png"},
+        {"--batch", "--seed"},
+        {"--batch", "--seed", "86400000"},
+        {"--batch", "--seed=-1"},
+        {"--batch", "--seed=+5"},
+        {"--batch", "--seed=1e3"},
+        {"--batch", "--seed="},
+        {"--batch", "--seed=99999999999999999999"},
+        {"--batch", "--trials=5"},
+        {"--batch", "--trials=010"},
+        {"--batch", "--scenario=4"},
+        {"--batch", "--scenario=Comp-Severe"},
+        {"--batch", "--csv="},
+        {"--batch", "--png"},
     };
     for (const auto& arguments : refused) {
         const CommandLine c = ParseCommandLine(arguments);

@@ -25,8 +25,8 @@ std::vector<TrialRecord> Trials(int trialsItem, int scenarioItem, unsigned seed)
     testing::NullOutlets outlets;
     testing::NullSurface surface;
     TrialTable table;
-    RunTrials(FixedSettings(trialsItem, scenarioItem), outlets, surface,
-              FixedClock::ForSeed(seed), 623, 610, table);
+    RunTrials(FixedSettings(trialsItem, scenarioItem), outlets, surface, FixedClock::ForSeed(seed),
+              623, 610, table);
     return table.Records();
 }
 
@@ -35,8 +35,8 @@ TEST(TrialTable, WatchingARunChangesNothingItDoes) {
     RecordingOutlets watchedOutlets(watched), plainOutlets(plain);
     RecordingSurface watchedSurface(watched), plainSurface(plain);
     TrialTable table;
-    RunTrials(FixedSettings(1, 1), watchedOutlets, watchedSurface, FixedClock::ForSeed(777),
-              623, 610, table);
+    RunTrials(FixedSettings(1, 1), watchedOutlets, watchedSurface, FixedClock::ForSeed(777), 623,
+              610, table);
     RunTrials(FixedSettings(1, 1), plainOutlets, plainSurface, FixedClock::ForSeed(777), 623, 610);
     EXPECT_EQ(watched, plain);
     EXPECT_EQ(table.Records().size(), 10U);
@@ -64,8 +64,8 @@ TEST(TrialTable, TheNextRunStartsANewTable) {
     testing::NullOutlets outlets;
     testing::NullSurface surface;
     TrialTable table;
-    RunTrials(FixedSettings(TrialsHundred, 2), outlets, surface, FixedClock::ForSeed(1), 623,
-              610, table);
+    RunTrials(FixedSettings(TrialsHundred, 2), outlets, surface, FixedClock::ForSeed(1), 623, 610,
+              table);
     RunTrials(FixedSettings(TrialsOne, 2), outlets, surface, FixedClock::ForSeed(2), 623, 610,
               table);
     ASSERT_EQ(table.Records().size(), 1U);
@@ -73,7 +73,7 @@ TEST(TrialTable, TheNextRunStartsANewTable) {
 }
 
 TEST(TrialTable, CsvDoublesReadBackExactly) {
-    const double awkward[] = {0.1, 1.0 / 3.0, 6.984919309616089e-10, 0.8999999994304941,
+    const double awkward[] = {0.1,    1.0 / 3.0, 6.984919309616089e-10, 0.8999999994304941,
                               1e-300, 0.9};
     for (double value : awkward) EXPECT_EQ(std::stod(ShortestText(value)), value);
     EXPECT_EQ(ShortestText(0.5), "0.5");
@@ -82,9 +82,10 @@ TEST(TrialTable, CsvDoublesReadBackExactly) {
     WriteTrialsCsv(csv, Trials(TrialsOne, 1, 43'200'000));
     EXPECT_EQ(csv.str(),
               "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n"
-              "1,43200000,1,1.5,1.5," + ShortestText(0.3018542291596532) + "," +
-                  ShortestText(0.34248056523501874) + "," + ShortestText(0.009903705796592758) +
-                  "," + ShortestText(0.8729448993553466) + ",675,extinct\n");
+              "1,43200000,1,1.5,1.5," +
+                  ShortestText(0.3018542291596532) + "," + ShortestText(0.34248056523501874) + "," +
+                  ShortestText(0.009903705796592758) + "," + ShortestText(0.8729448993553466) +
+                  ",675,extinct\n");
 }
 
 TEST(TrialTable, TallyCountsEachSpeciesLossAndNeither) {

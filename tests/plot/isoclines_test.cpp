@@ -53,14 +53,15 @@ TEST(Isoclines, SevereLinesRunBetweenTheirAxisCrossingsWithFilledAndHollowMarks)
     // Species 1: N1 + 1.5 N2 = 0.9 crosses the axes at (0.9, 0) -> (290, 380) and
     // (0, 0.6) -> (20, 200); species 2 at (0.6, 0) -> (200, 380) and (0, 0.9) -> (20, 110).
     const Journal expected = {
-        "SetPenColor " + muted,
-        "MoveTo 20 200", "LineTo 290 380", "LineTo 291 380",
-        "MoveTo 20 110", "LineTo 200 380", "LineTo 201 380",
-        "SetBrushColor " + navy, "Ellipse 16 376 25 385",     // origin, hollow
-        "SetBrushColor " + muted, "Ellipse 286 376 295 385",  // (0.9, 0), filled
-        "SetBrushColor " + muted, "Ellipse 16 106 25 115",    // (0, 0.9), filled
-        "SetBrushColor " + navy, "Ellipse 124 268 133 277",   // saddle (0.36, 0.36), hollow
-        "SetPenColor 255,255,255", "SetBrushColor " + navy,   // as the empty plot leaves them
+        "SetPenColor " + muted,    "MoveTo 20 200",
+        "LineTo 290 380",          "LineTo 291 380",
+        "MoveTo 20 110",           "LineTo 200 380",
+        "LineTo 201 380",          "SetBrushColor " + navy,
+        "Ellipse 16 376 25 385",                               // origin, hollow
+        "SetBrushColor " + muted,  "Ellipse 286 376 295 385",  // (0.9, 0), filled
+        "SetBrushColor " + muted,  "Ellipse 16 106 25 115",    // (0, 0.9), filled
+        "SetBrushColor " + navy,   "Ellipse 124 268 133 277",  // saddle (0.36, 0.36), hollow
+        "SetPenColor 255,255,255", "SetBrushColor " + navy,    // as the empty plot leaves them
     };
     EXPECT_EQ(Draw(Scenario::CompSevere), expected);
 }

@@ -11,7 +11,7 @@ namespace morvanta::testing {
 class BatchPngTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void theBatchPictureIsTheWindowsPlot_data() {
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<int>("scenario");
@@ -42,9 +42,15 @@ private slots:
         QTemporaryDir dir;
         const QString png = dir.filePath("plot.png");
         const char* counts[] = {"1", "10", "50", "100"};
-        QStringList arguments{"--batch", "--seed", QString::number(seed), "--scenario",
-                              QString::number(scenario), "--trials", counts[trialsItem],
-                              "--png", png};
+        QStringList arguments{"--batch",
+                              "--seed",
+                              QString::number(seed),
+                              "--scenario",
+                              QString::number(scenario),
+                              "--trials",
+                              counts[trialsItem],
+                              "--png",
+                              png};
         if (isoclines) arguments << "--isoclines";
         QProcess batch;
         batch.start(program, arguments);

@@ -30,7 +30,7 @@ const QColor Muted(IsoclineColor.red, IsoclineColor.green, IsoclineColor.blue);
 class PlotMenuTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     FixedClock clock_ = FixedClock::ForSeed(43'200'000);
     std::unique_ptr<TForm1> form_;
     QTemporaryDir dir_;
@@ -56,7 +56,7 @@ private:
     }
     QStringList LogLines() const { return form_->Memo1->toPlainText().split('\n'); }
 
-private slots:
+  private slots:
     void init() {
         form_ = ShowNewForm(&clock_);
         QVERIFY(form_);
@@ -106,8 +106,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
         QCOMPARE(lines.size(), 3);  // header, one trial, and the last line's end
-        QVERIFY2(lines[1].startsWith("1,43200000,1,1.5,1.5,") &&
-                     lines[1].endsWith(",675,extinct"),
+        QVERIFY2(lines[1].startsWith("1,43200000,1,1.5,1.5,") && lines[1].endsWith(",675,extinct"),
                  qPrintable(lines[1]));
     }
 
@@ -125,7 +124,7 @@ private slots:
         QCOMPARE(PlotColor(*form_, 128, 268), Muted);  // the saddle's rim at (0.36, 0.36)
         QCOMPARE(PlotColor(*form_, 128, 272), QColor(0, 0, 128));  // the saddle is hollow
 
-        Run(CompSevereItem);  // the run's empty plot has them too
+        Run(CompSevereItem);                           // the run's empty plot has them too
         QCOMPARE(PlotColor(*form_, 290, 376), Muted);  // the stable (0.9, 0)'s top rim
         Run(0);  // "Start Point" draws a new matrix every trial: no isoclines
         QCOMPARE(CountOf(form_->MapBox->Image(), Muted), 0);
