@@ -29,7 +29,9 @@ QString WriteWhole(const QString& path, const Writer& write) {
     if (target.exists() && !target.isFile() && !target.isDir()) return WriteInPlace(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
-    if (!write(file)) {
+    // The writes are buffered: a failure may only show when the buffer is flushed, and commit
+    // does not report every failure of its own final flush.
+    if (!write(file) || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return CannotWrite(path, reason);
