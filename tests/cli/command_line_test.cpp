@@ -19,9 +19,9 @@ TEST(CommandLine, AcceptsItsOwnOptionsInBothSpellings) {
     EXPECT_EQ(defaults.trialsItem, 1) << "10 trials, as the window starts";
     EXPECT_FALSE(defaults.seed) << "the clock seeds a run by default";
 
-    const CommandLine c = ParseCommandLine({"--scenario", "comp-mild", "--trials=100", "--batch",
-                                            "--seed", "86399999", "--csv=-", "--png", "p.png",
-                                            "--isoclines"});
+    const CommandLine c =
+        ParseCommandLine({"--scenario", "comp-mild", "--trials=100", "--batch", "--seed",
+                          "86399999", "--csv=-", "--png", "p.png", "--isoclines"});
     ASSERT_EQ(c.action, Action::Batch) << c.error;
     EXPECT_EQ(c.batch.scenarioItem, 2);
     EXPECT_EQ(c.batch.trialsItem, 3);
@@ -35,14 +35,31 @@ TEST(CommandLine, AcceptsItsOwnOptionsInBothSpellings) {
 
 TEST(CommandLine, RefusesAnythingElseWithAReason) {
     const std::vector<std::vector<std::string>> refused = {
-        {"-reverse"}, {"-stylesheet", "x.qss"}, {"-platform", "offscreen"}, {"-style=fusion"},
-        {"-qwindowgeometry", "10x10"}, {"-qwindowtitle", "x"}, {"-h"}, {"--"}, {"file.csv"},
-        {"--bogus"}, {"--help=yes"}, {"--batch=1"}, {"--batch", "extra"},
+        {"-reverse"},
+        {"-stylesheet", "x.qss"},
+        {"-platform", "offscreen"},
+        {"-style=fusion"},
+        {"-qwindowgeometry", "10x10"},
+        {"-qwindowtitle", "x"},
+        {"-h"},
+        {"--"},
+        {"file.csv"},
+        {"--bogus"},
+        {"--help=yes"},
+        {"--batch=1"},
+        {"--batch", "extra"},
         {"--seed", "0"},  // a batch option without --batch
-        {"--batch", "--seed"}, {"--batch", "--seed", "86400000"}, {"--batch", "--seed=-1"},
-        {"--batch", "--seed=+5"}, {"--batch", "--seed=99999999999999999999"},
-        {"--batch", "--trials=5"}, {"--batch", "--trials=010"}, {"--batch", "--scenario=4"},
-        {"--batch", "--scenario=Comp-Severe"}, {"--batch", "--csv="}, {"--batch", "--png"}};
+        {"--batch", "--seed"},
+        {"--batch", "--seed", "86400000"},
+        {"--batch", "--seed=-1"},
+        {"--batch", "--seed=+5"},
+        {"--batch", "--seed=99999999999999999999"},
+        {"--batch", "--trials=5"},
+        {"--batch", "--trials=010"},
+        {"--batch", "--scenario=4"},
+        {"--batch", "--scenario=Comp-Severe"},
+        {"--batch", "--csv="},
+        {"--batch", "--png"}};
     for (const auto& arguments : refused) {
         const CommandLine c = ParseCommandLine(arguments);
         EXPECT_EQ(c.action, Action::Refuse) << "accepted: " << ::testing::PrintToString(arguments);
