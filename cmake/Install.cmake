@@ -27,12 +27,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
 # The manual page and the Debian changelog go in compressed, as Debian keeps them; -n leaves
 # the name and time out of the header, so the same sources give the same bytes.
 find_program(MORVANTA_GZIP gzip REQUIRED)
+configure_file(${MORVANTA_PACKAGING_DIR}/morvanta.1.in ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 @ONLY)
 set(MORVANTA_MANPAGE_GZ ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1.gz)
 set(MORVANTA_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
 add_custom_command(OUTPUT ${MORVANTA_MANPAGE_GZ}
     COMMAND sh -c "${MORVANTA_GZIP} -9n -c \"$0\" > \"$1\""
-            ${MORVANTA_PACKAGING_DIR}/morvanta.1 ${MORVANTA_MANPAGE_GZ}
-    DEPENDS ${MORVANTA_PACKAGING_DIR}/morvanta.1 VERBATIM)
+            ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 ${MORVANTA_MANPAGE_GZ}
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 VERBATIM)
 add_custom_command(OUTPUT ${MORVANTA_CHANGELOG_GZ}
     COMMAND sh -c "${MORVANTA_GZIP} -9n -c \"$0\" > \"$1\""
             ${MORVANTA_PACKAGING_DIR}/changelog.Debian ${MORVANTA_CHANGELOG_GZ}
