@@ -87,10 +87,6 @@ private:
     PlotPoint position_;
 };
 
-}  // namespace
-
-namespace {
-
 void RunWith(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
              const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
              RunObserver* observer) {
