@@ -25,3 +25,28 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvanta
         RENAME copyright)
+
+# The manual page and the Debian changelog go in compressed, as Debian keeps them; -n leaves
+# the name and time out of the header, so the same sources give the same bytes.
+find_program(MORVANTA_GZIP gzip REQUIRED)
+# The packaging's own revision of this version, as the Debian changelog and package name say.
+set(MORVANTA_DEBIAN_RELEASE 1)
+configure_file(${MORVANTA_PACKAGING_DIR}/morvanta.1.in ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 @ONLY)
+configure_file(${MORVANTA_PACKAGING_DIR}/changelog.Debian.in
+               ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian @ONLY)
+set(MORVANTA_MANPAGE_GZ ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1.gz)
+set(MORVANTA_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${MORVANTA_MANPAGE_GZ}
+    COMMAND sh -c "${MORVANTA_GZIP} -9n -c \"$0\" > \"$1\""
+            ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 ${MORVANTA_MANPAGE_GZ}
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/morvanta.1 VERBATIM)
+add_custom_command(OUTPUT ${MORVANTA_CHANGELOG_GZ}
+    COMMAND sh -c "${MORVANTA_GZIP} -9n -c \"$0\" > \"$1\""
+            ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian ${MORVANTA_CHANGELOG_GZ}
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian VERBATIM)
+add_custom_target(morvanta_docs ALL DEPENDS ${MORVANTA_MANPAGE_GZ} ${MORVANTA_CHANGELOG_GZ})
+
+install(FILES ${MORVANTA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${MORVANTA_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvanta)
+install(FILES ${MORVANTA_PACKAGING_DIR}/morvanta.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME morvanta)

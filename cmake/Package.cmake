@@ -18,7 +18,10 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # morvanta_<version>_<arch>.deb
+# The packaging lives with the program but is versioned on its own, as its changelog says:
+# morvanta_<version>-<release>_<arch>.deb, with doc/morvanta/changelog.Debian.gz.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${MORVANTA_DEBIAN_RELEASE})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MORVANTA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

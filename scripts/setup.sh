@@ -24,6 +24,7 @@ test_packages=(
     appstream desktop-file-utils      # the validators of the metainfo and the launcher
     valgrind                          # the leak check of a whole session
     clang-format                      # the format check
+    lintian                           # Debian's checks of the built package
 )
 
 tests=OFF

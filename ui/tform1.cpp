@@ -63,6 +63,7 @@ TForm1::TForm1(QWidget* parent)
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     client_->setPalette(background);
     CreateControls();
+    plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
     // Scroll bars appear once the window is smaller than what the controls need.
     client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
     setWidget(client_);
@@ -196,6 +197,7 @@ void TForm1::PaintB() {
         if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
         const QSize outer = OuterSize();
         PlotArea(*MapBox, outer.width(), outer.height());
+        plotMenu_->DrawOverEmptyPlot();
     });
 }
 
@@ -204,7 +206,9 @@ void TForm1::BitBtn1Click() {
         const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
         EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
         const QSize outer = OuterSize();
-        RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height());
+        RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
+                  plotMenu_->Observer());
+        plotMenu_->RunFinished(outlets);
     });
 }
 

@@ -10,6 +10,7 @@
 #include "ui/layout_scale.h"
 #include "ui/plot_paint_box.h"
 #include "ui/plain_widgets.h"
+#include "ui/plot_menu.h"
 #include "ui/radio_group.h"
 #include "ui/window_bindings.h"
 
@@ -39,6 +40,8 @@ public:
     // What runs call before each step number is shown (nothing unless a test gives it).
     void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
     const LayoutScale& Scale() const { return scale_; }
+    // The plot's right-button menu.
+    PlotMenu& Menu() const { return *plotMenu_; }
 
     // The controls, named as in the window's design.
     QLabel* Label3;
@@ -73,6 +76,7 @@ private:
 
     LayoutScale scale_;
     QWidget* client_;
+    PlotMenu* plotMenu_ = nullptr;
     std::unique_ptr<ClockSource> systemClock_;
     const ClockSource* clock_;
     StepHook stepHook_;

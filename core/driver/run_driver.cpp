@@ -21,12 +21,14 @@ namespace {
 // while the run does.
 class Run {
 public:
-    Run(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface)
-        : settings_(settings), outlets_(outlets), surface_(surface) {}
+    Run(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+        RunObserver* observer)
+        : settings_(settings), outlets_(outlets), surface_(surface), observer_(observer) {}
 
     void InitRun(const ClockSource& clock, int windowOuterWidth, int windowOuterHeight) {
         PlotArea(surface_, windowOuterWidth, windowOuterHeight);
         SeedFromClock(clock);
+        if (observer_) observer_->RunStarted(ProcessRandom().seed);
         InitRunParameters(model_);
         trialsTarget_ = TrialsForItem(settings_.TrialsChoice());
         trialCounter_ = 0;
@@ -38,6 +40,7 @@ public:
         trialCounter_ += 1;
         outlets_.ShowTrialNumber(trialCounter_);
         SetUpTrial(model_, CurrentScenario());
+        if (observer_) observer_->TrialStarted(trialCounter_, CurrentScenario(), model_);
         stepCounter_ = 0;
         position_ = ToPixel(model_.N[0], model_.N[1]);
         DrawStartMarker(surface_, position_);
@@ -61,7 +64,10 @@ public:
 
     void CheckStop() { stopFlag_ = ShouldStop(model_, stepCounter_); }
 
-    void MarkTrialEnd() { DrawEndMarker(surface_, position_, AnyExtinct(model_)); }
+    void MarkTrialEnd() {
+        if (observer_) observer_->TrialEnded(trialCounter_, stepCounter_, model_);
+        DrawEndMarker(surface_, position_, AnyExtinct(model_));
+    }
 
     void LogEndOfJob() { outlets_.AppendLog(EndOfJobLine); }
 
@@ -71,6 +77,7 @@ private:
     const RunSettings& settings_;
     RunOutlets& outlets_;
     PlotSurface& surface_;
+    RunObserver* observer_;
 
     ModelState model_;
     std::int32_t trialsTarget_ = 0;
@@ -80,11 +87,10 @@ private:
     PlotPoint position_;
 };
 
-}  // namespace
-
-void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
-               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight) {
-    Run run(settings, outlets, surface);
+void RunWith(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+             const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
+             RunObserver* observer) {
+    Run run(settings, outlets, surface, observer);
     run.InitRun(clock, windowOuterWidth, windowOuterHeight);
     do {
         run.StartTrial();
@@ -96,6 +102,19 @@ void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& su
         run.MarkTrialEnd();
     } while (run.TrialsRemain());
     run.LogEndOfJob();
+}
+
+}  // namespace
+
+void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight) {
+    RunWith(settings, outlets, surface, clock, windowOuterWidth, windowOuterHeight, nullptr);
+}
+
+void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
+               RunObserver& observer) {
+    RunWith(settings, outlets, surface, clock, windowOuterWidth, windowOuterHeight, &observer);
 }
 
 }  // namespace morvanta

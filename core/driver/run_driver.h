@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/driver/run_observer.h"
 #include "core/uniform_random.h"
 #include "plot/plot_surface.h"
 
@@ -36,5 +37,9 @@ int TrialsForItem(int item);
 // end of the job.
 void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
                const ClockSource& clock, int windowOuterWidth, int windowOuterHeight);
+// The same run, reported to the observer as it goes.
+void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
+               RunObserver& observer);
 
 }  // namespace morvanta

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a scratch folder, unpacks it and checks that a
 # desktop finds everything where it looks: the executable on the PATH, the launcher, the
-# hicolor icons and the metainfo, all naming each other consistently; and that the package
-# depends on Qt Widgets and on the three font packages. The scratch folder is emptied first,
+# hicolor icons and the metainfo, all naming each other consistently, the manual page and the
+# changelog; that the package depends on Qt Widgets and on the three font packages; and that
+# lintian finds nothing to warn about. The scratch folder is emptied first,
 # so the script can run any number of times.
 # Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR
 set -uo pipefail
@@ -76,8 +77,20 @@ else
         fail "the metainfo does not launch morvanta.desktop"
 fi
 
+# The manual page and the changelog, compressed as Debian keeps them.
+for doc in share/man/man1/morvanta.1.gz share/doc/morvanta/changelog.Debian.gz; do
+    if [ ! -f "$root/$doc" ]; then
+        fail "usr/$doc is missing"
+    elif ! gzip -t "$root/$doc"; then
+        fail "usr/$doc is not a valid gzip file"
+    fi
+done
+changelog_version=$(zcat "$root/share/doc/morvanta/changelog.Debian.gz" 2>/dev/null | sed -n '1s/^morvanta (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$(dpkg-deb -f "$deb" Version)" ] ||
+    fail "the changelog's version '$changelog_version' is not the package's"
+
 # Nothing else: no headers, static libraries or files outside the desktop's folders.
-stray=$(cd "$scratch/root" && find . -type f | grep -Ev '^\./usr/(bin/morvanta|share/(applications|icons/hicolor|metainfo|doc/morvanta)/)')
+stray=$(cd "$scratch/root" && find . -type f | grep -Ev '^\./usr/(bin/morvanta|share/(applications|icons/hicolor|metainfo|doc/morvanta|man/man1/morvanta\.1\.gz|lintian/overrides/morvanta)/?)')
 [ -z "$stray" ] || fail "the package holds unexpected files: ${stray//$'\n'/ }"
 
 # The control fields.
@@ -88,6 +101,17 @@ for dependency in libqt6widgets6 fonts-ipafont-gothic fonts-liberation2 fonts-la
 done
 [ "$(dpkg-deb -f "$deb" Package)" = morvanta ] || fail "the package is not named morvanta"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package has no Maintainer"
+
+# Debian's own checks: no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
+    if grep -Eq '^[EW]: ' "$scratch/lintian.log"; then
+        fail "lintian reports errors or warnings:"
+        grep -E '^[EW]: ' "$scratch/lintian.log"
+    fi
+else
+    fail "lintian is not installed"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed; the unpacked package is in $scratch/root"

@@ -1,0 +1,81 @@
+#include "core/driver/trial_table.h"
+
+#include <array>
+#include <charconv>
+
+namespace morvanta {
+
+Outcome OutcomeOf(const ModelState& model) {
+    if (AnyExtinct(model)) return Outcome::Extinct;
+    if (model.N[0] >= model.K[0] || model.N[1] >= model.K[1]) return Outcome::Capacity;
+    return Outcome::Limit;
+}
+
+const char* OutcomeName(Outcome outcome) {
+    switch (outcome) {
+        case Outcome::Extinct:
+            return "extinct";
+        case Outcome::Capacity:
+            return "capacity";
+        case Outcome::Limit:
+            break;
+    }
+    return "limit";
+}
+
+void TrialTable::RunStarted(std::uint32_t seed) {
+    seed_ = seed;
+    records_.clear();
+}
+
+void TrialTable::TrialStarted(int trial, Scenario scenario, const ModelState& model) {
+    TrialRecord record;
+    record.trial = trial;
+    record.seed = seed_;
+    record.scenario = scenario;
+    record.a12 = model.A[0][1];
+    record.a21 = model.A[1][0];
+    record.start = model.N;
+    records_.push_back(record);
+}
+
+void TrialTable::TrialEnded(int trial, int steps, const ModelState& model) {
+    if (records_.empty() || records_.back().trial != trial) return;
+    TrialRecord& record = records_.back();
+    record.end = model.N;
+    record.steps = steps;
+    record.outcome = OutcomeOf(model);
+}
+
+std::string ShortestText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {
+    out << "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
+    for (const TrialRecord& r : records) {
+        out << r.trial << ',' << r.seed << ',' << static_cast<int>(r.scenario) << ','
+            << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ',' << ShortestText(r.start[0])
+            << ',' << ShortestText(r.start[1]) << ',' << ShortestText(r.end[0]) << ','
+            << ShortestText(r.end[1]) << ',' << r.steps << ',' << OutcomeName(r.outcome) << '\n';
+    }
+}
+
+std::string TallyLine(const std::vector<TrialRecord>& records) {
+    int species2Lost = 0;
+    int species1Lost = 0;
+    int neitherLost = 0;
+    for (const TrialRecord& r : records) {
+        const bool lost1 = r.end[0] < ExtinctionLevel;
+        const bool lost2 = r.end[1] < ExtinctionLevel;
+        species2Lost += lost2 ? 1 : 0;
+        species1Lost += lost1 ? 1 : 0;
+        neitherLost += !lost1 && !lost2 ? 1 : 0;
+    }
+    return "Extinct: sp.2 " + std::to_string(species2Lost) + ", sp.1 " +
+           std::to_string(species1Lost) + ", neither " + std::to_string(neitherLost);
+}
+
+}  // namespace morvanta

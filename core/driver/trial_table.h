@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/competition_model.h"
+#include "core/driver/run_observer.h"
+
+namespace morvanta {
+
+// How a trial ended: a species died out; else a species reached its capacity; else the step
+// limit was hit.
+enum class Outcome { Extinct, Capacity, Limit };
+
+Outcome OutcomeOf(const ModelState& model);
+const char* OutcomeName(Outcome outcome);
+
+// One trial of a run, enough to reproduce and analyse it.
+struct TrialRecord {
+    int trial = 0;
+    std::uint32_t seed = 0;
+    Scenario scenario = Scenario::StartPoint;
+    double a12 = 0.0;
+    double a21 = 0.0;
+    Vector2 start{};
+    Vector2 end{};
+    int steps = 0;
+    Outcome outcome = Outcome::Limit;
+};
+
+// The trials of the latest run, collected as the driver reports them.
+class TrialTable : public RunObserver {
+  public:
+    void RunStarted(std::uint32_t seed) override;
+    void TrialStarted(int trial, Scenario scenario, const ModelState& model) override;
+    void TrialEnded(int trial, int steps, const ModelState& model) override;
+
+    const std::vector<TrialRecord>& Records() const { return records_; }
+
+  private:
+    std::uint32_t seed_ = 0;
+    std::vector<TrialRecord> records_;
+};
+
+// The shortest decimal text that reads back as the same double.
+std::string ShortestText(double value);
+
+// A header line, then one line per trial; doubles read back exactly.
+void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
+
+// One short log line: how many trials lost species 2, how many lost species 1, and how many
+// lost neither. A trial that lost both counts under both species.
+std::string TallyLine(const std::vector<TrialRecord>& records);
+
+}  // namespace morvanta

@@ -1,0 +1,79 @@
+// The isoclines and equilibria of the fixed-coefficient scenarios, as drawing operations.
+
+#include "plot/isoclines.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/driver/scenario_isoclines.h"
+#include "tests/support/recording_fakes.h"
+
+namespace morvanta {
+namespace {
+
+using testing::Journal;
+using testing::RecordingSurface;
+using testing::ToText;
+
+Journal Draw(Scenario scenario) {
+    Journal journal;
+    RecordingSurface surface(journal);
+    DrawScenarioIsoclines(surface, scenario);
+    return journal;
+}
+
+TEST(Isoclines, SevereCompetitionHasTwoStableCornersAndASaddle) {
+    const auto equilibria = EquilibriaInQuadrant(*FixedSystemOf(Scenario::CompSevere));
+    ASSERT_EQ(equilibria.size(), 4U);
+    EXPECT_FALSE(equilibria[0].stable) << "the origin";
+    EXPECT_TRUE(equilibria[1].stable) << "species 1 alone at 0.9";
+    EXPECT_TRUE(equilibria[2].stable) << "species 2 alone at 0.9";
+    EXPECT_NEAR(equilibria[3].n1, 0.36, 1e-12);
+    EXPECT_NEAR(equilibria[3].n2, 0.36, 1e-12);
+    EXPECT_FALSE(equilibria[3].stable) << "the saddle";
+}
+
+TEST(Isoclines, MildHasOneStableCoexistencePointReversedHasNone) {
+    const auto mild = EquilibriaInQuadrant(*FixedSystemOf(Scenario::CompMild));
+    ASSERT_EQ(mild.size(), 4U);
+    EXPECT_NEAR(mild[3].n1, 0.5, 1e-12);
+    for (const Equilibrium& e : mild) EXPECT_EQ(e.stable, &e == &mild[3]) << e.n1 << ", " << e.n2;
+    for (const Equilibrium& e : EquilibriaInQuadrant(*FixedSystemOf(Scenario::ReversedGrowth)))
+        EXPECT_FALSE(e.stable) << e.n1 << ", " << e.n2;
+}
+
+TEST(Isoclines, SevereLinesRunBetweenTheirAxisCrossingsWithFilledAndHollowMarks) {
+    const std::string muted = ToText(IsoclineColor);
+    const std::string navy = ToText(Navy);
+    // Species 1: N1 + 1.5 N2 = 0.9 crosses the axes at (0.9, 0) -> (290, 380) and
+    // (0, 0.6) -> (20, 200); species 2 at (0.6, 0) -> (200, 380) and (0, 0.9) -> (20, 110).
+    const Journal expected = {
+        "SetPenColor " + muted,    "MoveTo 20 200",           "LineTo 290 380",
+        "LineTo 291 380",          "MoveTo 20 110",           "LineTo 200 380",
+        "LineTo 201 380",          "SetBrushColor " + navy,
+        "Ellipse 16 376 25 385",                               // origin, hollow
+        "SetBrushColor " + muted,  "Ellipse 286 376 295 385",  // (0.9, 0), filled
+        "SetBrushColor " + muted,  "Ellipse 16 106 25 115",    // (0, 0.9), filled
+        "SetBrushColor " + navy,   "Ellipse 124 268 133 277",  // saddle (0.36, 0.36), hollow
+        "SetPenColor 255,255,255", "SetBrushColor " + navy,    // as the empty plot leaves them
+    };
+    EXPECT_EQ(Draw(Scenario::CompSevere), expected);
+}
+
+TEST(Isoclines, ALineBeyondThePlotIsClippedAtItsEdge) {
+    // N1 + 0.25 N2 = 0.9 would reach N2 = 3.6: it leaves the plot at its top, N2 = 1.2.
+    Journal journal;
+    RecordingSurface surface(journal);
+    DrawIsoclines(surface, {0.25, 10.0, 0.9, 0.9, 0.03, 0.03});
+    ASSERT_GE(journal.size(), 3U);
+    const std::set<std::string> ends{journal[1].substr(7), journal[2].substr(7)};
+    EXPECT_EQ(ends, (std::set<std::string>{"200 20", "290 380"}));
+}
+
+TEST(Isoclines, NothingForTheScenarioWithNewCoefficientsEveryTrial) {
+    EXPECT_TRUE(Draw(Scenario::StartPoint).empty());
+}
+
+}  // namespace
+}  // namespace morvanta

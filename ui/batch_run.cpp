@@ -1,0 +1,144 @@
+#include "ui/batch_run.h"
+
+#include <QImage>
+#include <iostream>
+#include <memory>
+
+#include "core/driver/run_driver.h"
+#include "core/driver/scenario_isoclines.h"
+#include "core/driver/trial_table.h"
+#include "ui/application.h"
+#include "ui/export_files.h"
+#include "ui/plot_paint_box.h"
+#include "ui/window_bindings.h"
+
+#ifndef MORVANTA_VERSION
+#error "MORVANTA_VERSION must be defined by the build"
+#endif
+
+namespace morvanta {
+namespace {
+
+constexpr int ExitWriteFailed = 1;
+constexpr int ExitUsage = 2;
+
+std::string ProgramName(const char* program) {
+    const std::string path = program ? program : "morvanta";
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+class BatchSettings : public RunSettings {
+  public:
+    explicit BatchSettings(const BatchOptions& options) : options_(options) {}
+    int TrialsChoice() const override { return options_.trialsItem; }
+    int ScenarioChoice() const override { return options_.scenarioItem; }
+
+  private:
+    const BatchOptions& options_;
+};
+
+// Nobody watches the counters or the log of a batch run.
+class SilentOutlets : public RunOutlets {
+  public:
+    void ShowTrialNumber(int) override {}
+    void ShowStepNumber(int) override {}
+    void AppendLog(const std::string&) override {}
+};
+
+// The time of day whose milliseconds since midnight are the seed.
+class SeedClock : public ClockSource {
+  public:
+    explicit SeedClock(std::uint32_t seed) : seed_(static_cast<int>(seed)) {}
+    TimeOfDay NowUtc() const override {
+        return {seed_ / 3'600'000, seed_ / 60'000 % 60, seed_ / 1000 % 60, seed_ % 1000};
+    }
+
+  private:
+    int seed_;
+};
+
+// Collects the trials and, when asked, draws the isoclines onto the empty plot of the run.
+class BatchObserver : public TrialTable {
+  public:
+    BatchObserver(PlotSurface& surface, const BatchOptions& options)
+        : surface_(surface), options_(options) {}
+    void RunStarted(std::uint32_t seed) override {
+        TrialTable::RunStarted(seed);
+        if (options_.isoclines)
+            DrawScenarioIsoclines(surface_, ScenarioFromItem(options_.scenarioItem));
+    }
+
+  private:
+    PlotSurface& surface_;
+    const BatchOptions& options_;
+};
+
+int RunBatch(const BatchOptions& options, char* program) {
+    // A batch run shows nothing, so it needs no display: the toolkit renders the plot's text
+    // off screen, with the same fonts as the window.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ToolkitArguments toolkit(program);
+    Application application(toolkit.argc, toolkit.argv);
+
+    PlotPaintBox plot;  // never shown: the window's plot surface, drawing the same pixels
+    BatchObserver observer(plot, options);
+    const BatchSettings settings(options);
+    SilentOutlets outlets;
+    const std::unique_ptr<ClockSource> clock =
+        options.seed ? std::unique_ptr<ClockSource>(std::make_unique<SeedClock>(*options.seed))
+                     : std::make_unique<SystemClock>();
+    // The surface clips the empty plot's rectangle, so any size that covers it will do.
+    RunTrials(settings, outlets, plot, *clock, MapWidth, MapHeight, observer);
+
+    const std::string name = ProgramName(program);
+    int status = 0;
+    if (options.csvPath == "-") {
+        WriteTrialsCsv(std::cout, observer.Records());
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << name << ": cannot write the trials to standard output\n";
+            status = ExitWriteFailed;
+        }
+    } else if (!options.csvPath.empty()) {
+        const QString error =
+            SaveTrialsCsv(QString::fromStdString(options.csvPath), observer.Records());
+        if (!error.isEmpty()) {
+            std::cerr << name << ": " << error.toStdString() << '\n';
+            status = ExitWriteFailed;
+        }
+    }
+    if (!options.pngPath.empty()) {
+        const QString error = SavePlotPng(QString::fromStdString(options.pngPath), plot.Image());
+        if (!error.isEmpty()) {
+            std::cerr << name << ": " << error.toStdString() << '\n';
+            status = ExitWriteFailed;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int RunCommand(const CommandLine& command, char* program) {
+    const std::string name = ProgramName(program);
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            std::cout << UsageText(name);
+            return 0;
+        case CommandLine::Action::Version:
+            std::cout << name << ' ' << MORVANTA_VERSION << '\n';
+            return 0;
+        case CommandLine::Action::Refuse:
+            std::cerr << name << ": " << command.error << "\nTry '" << name
+                      << " --help' for more information.\n";
+            return ExitUsage;
+        case CommandLine::Action::Batch:
+            return RunBatch(command.batch, program);
+        case CommandLine::Action::Window:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace morvanta
