@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "tests/support/recording_fakes.h"
+#include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/tform1.h"
 #include "ui/toolkit_start.h"
@@ -23,13 +23,6 @@ namespace {
 constexpr int TenTrialsItem = 1;
 constexpr int ScenarioCount = 4;
 
-int EndOfJobLines(const morvanta::TForm1& form) {
-    int lines = 0;
-    for (const QString& line : form.Memo1->toPlainText().split('\n'))
-        if (line == morvanta::EndOfJobLine) ++lines;
-    return lines;
-}
-
 // The clicks of the session. Returns what went differently from the script, or nothing.
 QString PlaySession(morvanta::TForm1& form) {
     for (int scenario = 0; scenario < ScenarioCount; ++scenario) {
@@ -37,10 +30,10 @@ QString PlaySession(morvanta::TForm1& form) {
         QTest::mouseClick(form.RadioGroup1->Item(TenTrialsItem), Qt::LeftButton, {}, QPoint(5, 8));
         QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
         QCoreApplication::processEvents();
-        if (EndOfJobLines(form) != scenario + 1 || form.Edit1->text() != "10")
+        if (morvanta::testing::EndOfJobLines(form) != scenario + 1 || form.Edit1->text() != "10")
             return QString("run %1 left %2 log lines and trial %3")
                 .arg(scenario + 1)
-                .arg(EndOfJobLines(form))
+                .arg(morvanta::testing::EndOfJobLines(form))
                 .arg(form.Edit1->text());
         // Clicks on the plot clear it; the next run draws it afresh.
         for (const QPoint at : {QPoint(100, 100), QPoint(399, 1), QPoint(200, 300)})

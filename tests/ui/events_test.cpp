@@ -12,19 +12,15 @@
 
 namespace morvanta {
 
+using testing::EndOfJobLines;
 using testing::FixedClock;
+using testing::NavyColor;
+using testing::RedColor;
+using testing::WhiteColor;
 using testing::PlotColor;
 using testing::ShowNewForm;
 
 namespace {
-
-const QColor NavyColor(0, 0, 128);
-const QColor WhiteColor(255, 255, 255);
-const QColor RedColor(255, 0, 0);
-
-int EndOfJobLines(const TForm1& form) {
-    return int(form.Memo1->toPlainText().split('\n').filter("Normal End of Job").size());
-}
 
 // A clock whose reading, when a run asks for it, also queues input for after the run.
 class QueueingClock : public ClockSource {

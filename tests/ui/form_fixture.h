@@ -8,6 +8,7 @@
 
 #include "tests/support/recording_fakes.h"
 #include "ui/application.h"
+#include "ui/colors.h"
 #include "ui/tform1.h"
 
 namespace morvanta::testing {
@@ -22,6 +23,20 @@ inline std::unique_ptr<TForm1> ShowNewForm(const ClockSource* clock = nullptr) {
     QApplication::processEvents();
     return form;
 }
+
+// The plot's colours as the window's pixels have them.
+inline const QColor NavyColor = ToQColor(Navy);
+inline const QColor WhiteColor = ToQColor(White);
+inline const QColor RedColor = ToQColor(Red);
+
+// How many lines of a log are the end-of-job line itself (not lines a user typed around it).
+inline int EndOfJobLines(const QString& log) {
+    int lines = 0;
+    for (const QString& line : log.split('\n'))
+        if (line == EndOfJobLine) ++lines;
+    return lines;
+}
+inline int EndOfJobLines(const TForm1& form) { return EndOfJobLines(form.Memo1->toPlainText()); }
 
 // The colour of a pixel of a widget as it is painted now.
 inline QColor PaintedColor(QWidget* widget, QPoint at) {

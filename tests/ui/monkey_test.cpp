@@ -47,13 +47,6 @@ int EventCountFromEnvironment() {
     return ok && count > 0 ? count : DefaultEventCount;
 }
 
-int ExactEndOfJobLines(const QString& log) {
-    int lines = 0;
-    for (const QString& line : log.split('\n'))
-        if (line == EndOfJobLine) ++lines;
-    return lines;
-}
-
 // The log after `runs` runs appended their line to it.
 QString WithRunLines(QString log, int runs) {
     const QString line(EndOfJobLine);
@@ -431,15 +424,15 @@ private:
         if (toLog) {
             // What a person types may make or break lines that read like a run's.
             if (runs != 0) return QString("input to the log started %1 run(s)").arg(runs);
-            typedLines_ += ExactEndOfJobLines(log) - ExactEndOfJobLines(before.log);
+            typedLines_ += testing::EndOfJobLines(log) - testing::EndOfJobLines(before.log);
         } else if (log != WithRunLines(before.log, runs)) {
             return QString("after %1 run(s) the log changed from \"%2\" to \"%3\"")
                 .arg(runs)
                 .arg(before.log.right(60), log.right(60));
         }
-        if (ExactEndOfJobLines(log) != formRuns_ + typedLines_)
+        if (testing::EndOfJobLines(log) != formRuns_ + typedLines_)
             return QString("the log has %1 \"%2\" lines for %3 runs and %4 typed")
-                .arg(ExactEndOfJobLines(log))
+                .arg(testing::EndOfJobLines(log))
                 .arg(EndOfJobLine)
                 .arg(formRuns_)
                 .arg(typedLines_);
