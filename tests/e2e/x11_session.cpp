@@ -64,6 +64,8 @@ void Screenshot::SavePpm(const std::string& path) const {
 ProgramWindow::ProgramWindow(const std::string& executable) {
     display_ = XOpenDisplay(nullptr);
     if (!display_) throw std::runtime_error("no X display: run under with_xvfb.sh");
+    // A window that has gone (the program ended) gives an empty screenshot, not an exit.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     char* argv[] = {const_cast<char*>(executable.c_str()), nullptr};
     if (posix_spawn(&pid_, executable.c_str(), nullptr, nullptr, argv, environ) != 0)
         throw std::runtime_error("cannot start " + executable);
@@ -124,7 +126,14 @@ void ProgramWindow::Click(int x, int y, int button) const {
 }
 
 void ProgramWindow::Key(const std::string& keys) const {
-    Xdotool("windowfocus --sync " + std::to_string(window_) + " key " + keys);
+    Xdotool("mousemove --window " + std::to_string(window_) + " 1 1 key " + keys);
+}
+
+bool ProgramWindow::HasInputFocus() const {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus == window_;
 }
 
 std::optional<int> ProgramWindow::WaitForExit(std::chrono::milliseconds timeout) {
