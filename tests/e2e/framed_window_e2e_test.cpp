@@ -134,8 +134,10 @@ protected:
         event.xclient.format = 32;
         event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
         event.xclient.data.l[0] = on ? 1 : 0;  // add or remove
-        event.xclient.data.l[1] = long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
-        event.xclient.data.l[2] = long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+        event.xclient.data.l[1] =
+            long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+        event.xclient.data.l[2] =
+            long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
         event.xclient.data.l[3] = 1;  // from an application
         XSendEvent(display_, DefaultRootWindow(display_), False,
                    SubstructureRedirectMask | SubstructureNotifyMask, &event);

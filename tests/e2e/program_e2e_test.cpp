@@ -77,7 +77,9 @@ protected:
     bool WaitForSelected(const RadioItems& group, int item) const {
         return program_->WaitFor([&] { return Selected(group) == item; }, 2s);
     }
-    void ClickMiddle(const Rect& r) const { program_->Click(r.x + r.width / 2, r.y + r.height / 2); }
+    void ClickMiddle(const Rect& r) const {
+        program_->Click(r.x + r.width / 2, r.y + r.height / 2);
+    }
     std::unique_ptr<ProgramWindow> program_;
 };
 
