@@ -10,13 +10,14 @@ cd "$(dirname "$0")/.."
 program_packages=(
     cmake g++ make                    # the toolchain
     qt6-base-dev                      # Qt 6 Widgets
+    libxcb1-dev                       # xcb, Qt's own connection to X11, which the window uses
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading
 )
 test_packages=(
     libgtest-dev libbenchmark-dev     # unit tests and benchmarks
-    libx11-dev libxcb1-dev            # the bare-Xlib benchmark and the X end-to-end tests
+    libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
     xvfb xdotool xauth x11-utils      # a real X display for end-to-end tests, and its tools
     openbox                           # a real window manager, for the framed window
     time                              # /usr/bin/time -v: peak memory in bench/run_all.sh

@@ -2,6 +2,8 @@
 
 #include <QFontInfo>
 
+#include "ui/radio_item.h"
+
 namespace morvanta {
 
 std::vector<QRect> RadioItemRects(int itemCount, int columns, QSize groupSize, int cellHeight) {
@@ -22,10 +24,11 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     : QGroupBox(caption, parent), columns_(columns) {
     group_.setExclusive(true);
     for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], this);
+        auto* button = new RadioItem(items[i], this);
         button->setObjectName(QString("%1Item%2").arg(caption).arg(i));
         group_.addButton(button, i);
         buttons_.push_back(button);
+        connect(button, &RadioItem::StepRequested, this, [this, i](int step) { Step(i, step); });
     }
     connect(&group_, &QButtonGroup::idToggled, this, [this] { UpdateTabStops(); });
     UpdateTabStops();
@@ -40,6 +43,13 @@ void RadioGroup::SetItemIndex(int index) {
 QRadioButton* RadioGroup::Item(int index) const {
     return index >= 0 && index < ItemCount() ? buttons_[static_cast<std::size_t>(index)]
                                              : nullptr;
+}
+
+void RadioGroup::Step(int from, int step) {
+    // Item order, wrapping at both ends, whatever the columns look like on the screen.
+    const int next = ((from + step) % ItemCount() + ItemCount()) % ItemCount();
+    SetItemIndex(next);
+    Item(next)->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void RadioGroup::ArrangeItems() {

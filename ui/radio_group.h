@@ -14,7 +14,8 @@ namespace morvanta {
 std::vector<QRect> RadioItemRects(int itemCount, int columns, QSize groupSize, int cellHeight);
 
 // A captioned group of radio items laid out in columns. Exactly one item is selected once
-// one has been; only the selected item is reached with Tab.
+// one has been; only the selected item is reached with Tab; the arrow keys go round the items
+// in their order.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 
@@ -34,6 +35,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Selects and focuses the item `step` places after item `from`.
+    void Step(int from, int step);
     void UpdateTabStops();
     int columns_;
     QButtonGroup group_;

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
+#include "ui/frame_watcher.h"
 
 namespace morvanta {
 namespace {
@@ -69,18 +71,21 @@ TForm1::TForm1(QWidget* parent)
     setWidget(client_);
     setWidgetResizable(true);
 
-    // Until the window manager's own frame is known (see showEvent), assume the classic one.
+    // Until a window manager tells its frame, assume the classic one.
     const QSize client = DesignOuterSize - ClassicFrame;
     resize(scale_(client.width()), scale_(client.height()));
     move(DesignPosition);
+    connect(new FrameWatcher(this), &FrameWatcher::FrameChanged, this,
+            &TForm1::FitOuterSizeToFrame);
 
     SetTabOrder();
-    qApp->installEventFilter(this);
+    // Keys reach the focused control first: the window's own keys are taken there.
+    for (QWidget* control : client_->findChildren<QWidget*>()) control->installEventFilter(this);
     FormCreate();
     BitBtn1->setFocus(Qt::OtherFocusReason);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() = default;
 
 void TForm1::CreateControls() {
     const LayoutScale& s = scale_;
@@ -154,6 +159,11 @@ void TForm1::CreateControls() {
     RadioGroup1->setGeometry(s.Rect(248, 480, 100, 50));
     RadioGroup1->setFocusPolicy(Qt::NoFocus);
     RadioGroup1->SetItemIndex(1);
+    // Both groups lie over the panel but show the button face, not the panel's colour.
+    for (RadioGroup* group : {RadioGroup2, RadioGroup1}) {
+        group->setBackgroundRole(QPalette::Button);
+        group->setAutoFillBackground(true);
+    }
 
     StaticText1 = new QLabel("Competition between 2 species", form);
     StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
@@ -216,36 +226,35 @@ void TForm1::BitBtn2Click() {
     RunHandler([this] { close(); });
 }
 
-void TForm1::showEvent(QShowEvent* event) {
-    QScrollArea::showEvent(event);
-    if (outerSizeAdjusted_) return;
-    outerSizeAdjusted_ = true;
-    // Once the window manager has framed the window, make the outer size the designed one.
-    QTimer::singleShot(0, this, [this] {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        if (frame.width() > 0 && frame.height() > 0)
-            resize(QSize(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height())) -
-                   frame);
-    });
+void TForm1::FitOuterSizeToFrame() {
+    // Fit once the frame is known and again only when it changes, so that the user's own
+    // resizing stands; a maximised or minimised window keeps the size the manager gave it.
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame == fittedFrame_ || windowState() != Qt::WindowNoState) return;
+    fittedFrame_ = frame;
+    const QSize outer(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height()));
+    resize(outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this)
-            return HandleEnter(static_cast<const QKeyEvent&>(*event));
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (CloseOnAltF4(key) || ClickOnEnter(key)) return true;
     }
     return QScrollArea::eventFilter(watched, event);
 }
 
-bool TForm1::HandleEnter(const QKeyEvent& key) {
-    // Alt+F4 closes the window where no window manager takes it first.
-    if (key.key() == Qt::Key_F4 && key.modifiers() == Qt::AltModifier) {
-        close();
-        return true;
-    }
+bool TForm1::CloseOnAltF4(const QKeyEvent& key) {
+    // Where no window manager takes Alt+F4 first, the window does.
+    if (key.key() != Qt::Key_F4 || key.modifiers() != Qt::AltModifier) return false;
+    close();
+    return true;
+}
+
+bool TForm1::ClickOnEnter(const QKeyEvent& key) {
     if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
-    QWidget* focus = QApplication::focusWidget();
+    // The focus inside this window: it is there before, and without, any activation.
+    QWidget* focus = focusWidget();
     // The log box takes Enter as a new line.
     if (focus == Memo1 || (focus && Memo1->isAncestorOf(focus))) return false;
     const auto held = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);

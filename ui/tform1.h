@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <memory>
+#include <optional>
 
 #include "core/uniform_random.h"
 #include "ui/glyph_button.h"
@@ -66,13 +67,15 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
     void SetTabOrder();
-    bool HandleEnter(const QKeyEvent& key);
+    // The window's own keys; each returns whether it took the key.
+    bool ClickOnEnter(const QKeyEvent& key);
+    bool CloseOnAltF4(const QKeyEvent& key);
     QSize OuterSize() const;
+    void FitOuterSizeToFrame();
 
     LayoutScale scale_;
     QWidget* client_;
@@ -80,7 +83,8 @@ private:
     std::unique_ptr<ClockSource> systemClock_;
     const ClockSource* clock_;
     StepHook stepHook_;
-    bool outerSizeAdjusted_ = false;
+    // The window manager's frame the outer size was last made to fit.
+    std::optional<QMargins> fittedFrame_;
 };
 
 }  // namespace morvanta

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
+#include <vector>
 
 #include "tests/e2e/x11_session.h"
 
@@ -23,6 +26,39 @@ constexpr Rgb Aqua{0, 255, 255};
 constexpr int MapLeft = 24;
 constexpr int MapTop = 40;
 
+struct Rect {
+    int x, y, width, height;
+    bool Contains(int px, int py) const {
+        return px >= x && px < x + width && py >= y && py < y + height;
+    }
+};
+
+// A radio group's items, in item order, where they lie in the window.
+struct RadioItems {
+    const char* caption;
+    std::array<Rect, 4> items;
+};
+// "Trials" at (248, 480): two columns of 45 x 16; "Fixed" at (360, 480): one column of
+// 111 x 13.
+const RadioItems Trials{"Trials",
+                        {{{256, 494, 45, 16}, {256, 510, 45, 16}, {301, 494, 45, 16},
+                          {301, 510, 45, 16}}}};
+const RadioItems Fixed{"Fixed",
+                       {{{368, 495, 111, 13}, {368, 508, 111, 13}, {368, 521, 111, 13},
+                         {368, 534, 111, 13}}}};
+
+// Which item shows the navy dot of the selected one in its indicator, at the item's left;
+// -1 when none does, -2 when more than one does.
+int SelectedItem(const Screenshot& shot, const RadioItems& group) {
+    int selected = -1;
+    for (int i = 0; i < 4; ++i) {
+        const Rect& r = group.items[static_cast<std::size_t>(i)];
+        if (shot.Count(Navy, r.x + 2, r.y, 8, r.height) < 4) continue;
+        selected = selected == -1 ? i : -2;
+    }
+    return selected;
+}
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,6 +72,13 @@ protected:
     int EndDots(const Screenshot& shot) const {
         return shot.Count(Red, MapLeft, MapTop, 400, 400) +
                shot.Count(Aqua, MapLeft, MapTop, 400, 400);
+    }
+    int Selected(const RadioItems& group) const { return SelectedItem(*program_->Grab(), group); }
+    bool WaitForSelected(const RadioItems& group, int item) const {
+        return program_->WaitFor([&] { return Selected(group) == item; }, 2s);
+    }
+    void ClickMiddle(const Rect& r) const {
+        program_->Click(r.x + r.width / 2, r.y + r.height / 2);
     }
     std::unique_ptr<ProgramWindow> program_;
 };
@@ -92,6 +135,79 @@ TEST_F(ProgramTest, TenTrialsFanOutFromOneStartDot) {
     Keep(*shot, "e2e_ten_trials");
     EXPECT_EQ(shot->At(MapLeft + 170, MapTop + 230), White);
     EXPECT_GE(EndDots(*shot), 10 * 4) << "ten end dots, each with a 4 x 4 coloured middle";
+}
+
+TEST_F(ProgramTest, EveryPixelOfARadioItemSelectsItAndNoneOutside) {
+    for (const RadioItems* group : {&Trials, &Fixed}) {
+        const RadioItems& other = group == &Trials ? Fixed : Trials;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const Rect& r = group->items[i];
+            const std::size_t previous = (i + 1) % 4;
+            const int right = r.x + r.width - 1, bottom = r.y + r.height - 1;
+            const int middleX = r.x + r.width / 2, middleY = r.y + r.height / 2;
+            for (const auto& [x, y] : {std::pair{r.x, r.y}, {right, r.y}, {r.x, bottom},
+                                      {right, bottom}, {right, middleY}}) {
+                ClickMiddle(group->items[previous]);
+                ASSERT_TRUE(WaitForSelected(*group, int(previous)));
+                program_->Click(x, y);
+                EXPECT_TRUE(WaitForSelected(*group, int(i)))
+                    << group->caption << " item " << i << " at (" << x << ", " << y << ")";
+            }
+            // Just outside, on each side where no other item lies, nothing changes. A click on
+            // the other group afterwards shows when the program has handled the first click.
+            for (const auto& [x, y] : {std::pair{r.x - 1, middleY}, {right + 1, middleY},
+                                      {middleX, r.y - 1}, {middleX, bottom + 1}}) {
+                if (std::any_of(group->items.begin(), group->items.end(),
+                                [&](const Rect& item) { return item.Contains(x, y); }))
+                    continue;
+                const int marker = Selected(other) == 0 ? 1 : 0;
+                program_->Click(x, y);
+                ClickMiddle(other.items[static_cast<std::size_t>(marker)]);
+                ASSERT_TRUE(WaitForSelected(other, marker));
+                EXPECT_EQ(Selected(*group), int(i))
+                    << group->caption << ": a click at (" << x << ", " << y << ") changed it";
+            }
+        }
+    }
+}
+
+TEST_F(ProgramTest, EnterBeforeAnyActivationRunsStart) {
+    // With no window manager nothing activates the window; the focus is on "Start" all the
+    // same, and Enter goes to it.
+    ASSERT_FALSE(program_->HasInputFocus());
+    program_->Key("Return");
+    const auto logWritten = [&] {
+        return program_->Grab()->Count(White, 432 + 4, 168 + 4, 120, 14) < 120 * 14;
+    };
+    std::optional<int> ended;
+    const auto runOrEnd = [&] { return (ended = program_->WaitForExit(0ms)) || logWritten(); };
+    ASSERT_TRUE(program_->WaitFor(runOrEnd, 60s)) << "no run: the log stayed empty";
+    ASSERT_FALSE(ended.has_value()) << "Enter clicked End";
+    EXPECT_FALSE(program_->HasInputFocus());
+}
+
+TEST_F(ProgramTest, ArrowKeysGoRoundEachGroupInItemOrder) {
+    struct Step {
+        const char* key;
+        int selected;
+    };
+    const std::pair<const RadioItems*, std::vector<Step>> cases[] = {
+        {&Trials, {{"Right", 2}, {"Down", 3}, {"Down", 0}, {"Left", 3}, {"Up", 2}, {"Up", 1}}},
+        {&Fixed, {{"Down", 0}, {"Right", 1}, {"Up", 0}, {"Left", 3}, {"Up", 2}}},
+    };
+    for (const auto& [group, steps] : cases) {
+        // A click on the far corner of "10" or "?" selects and focuses it.
+        const int start = group == &Trials ? 1 : 3;
+        const Rect& r = group->items[static_cast<std::size_t>(start)];
+        program_->Click(r.x + r.width - 1, r.y + r.height - 1);
+        ASSERT_TRUE(WaitForSelected(*group, start)) << group->caption;
+        for (const Step& step : steps) {
+            program_->Key(step.key);
+            EXPECT_TRUE(WaitForSelected(*group, step.selected))
+                << group->caption << ": " << step.key << " gave item " << Selected(*group)
+                << " instead of " << step.selected;
+        }
+    }
 }
 
 TEST_F(ProgramTest, AltF4EndsTheProgram) {

@@ -81,6 +81,8 @@ void Screenshot::SavePpm(const std::string& path) const {
 ProgramWindow::ProgramWindow(const std::string& executable, const std::string& stderrPath) {
     display_ = XOpenDisplay(nullptr);
     if (!display_) throw std::runtime_error("no X display: run under with_xvfb.sh");
+    // A window that has gone (the program ended) gives an empty screenshot, not an exit.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     char* argv[] = {const_cast<char*>(executable.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -147,7 +149,14 @@ void ProgramWindow::Click(int x, int y, int button) const {
 }
 
 void ProgramWindow::Key(const std::string& keys) const {
-    Xdotool("windowfocus --sync " + std::to_string(window_) + " key " + keys);
+    Xdotool("mousemove --window " + std::to_string(window_) + " 1 1 key " + keys);
+}
+
+bool ProgramWindow::HasInputFocus() const {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus == window_;
 }
 
 std::optional<int> ProgramWindow::WaitForExit(std::chrono::milliseconds timeout) {

@@ -56,7 +56,11 @@ public:
     std::unique_ptr<Screenshot> Grab() const;
     // Left click at a window-relative point, through xdotool.
     void Click(int x, int y, int button = 1) const;
+    // Keys typed at the display, through xdotool, without making the window the input focus
+    // first: with no window manager they go to the window under the pointer.
     void Key(const std::string& keys) const;
+    // Whether the window is the X server's input focus, as an activated window is.
+    bool HasInputFocus() const;
     // Waits for the program to end; its exit status, or nothing on timeout.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) const;

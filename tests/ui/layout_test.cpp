@@ -123,8 +123,14 @@ private slots:
         QCOMPARE(form_->RadioGroup1->palette().color(QPalette::WindowText), navy);
         QCOMPARE(form_->RadioGroup2->Item(0)->palette().color(QPalette::WindowText), navy);
         QCOMPARE(form_->BitBtn1->palette().color(QPalette::ButtonText), black);
-        QCOMPARE(PaintedColor(form_->ClientArea(), {600, 300}),
-                 form_->palette().color(QPalette::Button));
+        const QColor buttonFace = form_->palette().color(QPalette::Button);
+        QCOMPARE(PaintedColor(form_->ClientArea(), {600, 300}), buttonFace);
+        // The two groups over the panel show the button face too, left of their items; the
+        // panel keeps its own colour around them.
+        QCOMPARE(PaintedColor(form_->ClientArea(), {248 + 4, 480 + 40}), buttonFace);
+        QCOMPARE(PaintedColor(form_->ClientArea(), {360 + 4, 480 + 40}), buttonFace);
+        QCOMPARE(PaintedColor(form_->ClientArea(), {240, 540}).rgb(),
+                 form_->palette().color(QPalette::Midlight).rgb());
     }
 
     void pictureShowsItsMiddle() {

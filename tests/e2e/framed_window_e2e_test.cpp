@@ -1,0 +1,144 @@
+// The real program under a real window manager (openbox) on a private Xvfb: once the
+// manager tells the frame it draws, the window with its frame has the designed outer size,
+// with the frame's corner at the designed place, and the user's own size stands after that.
+
+#include <X11/Xatom.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "tests/e2e/x11_session.h"
+
+extern char** environ;
+
+namespace morvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+const char* ProgramPath = nullptr;
+
+class FramedWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        display_ = XOpenDisplay(nullptr);
+        ASSERT_TRUE(display_) << "no X display: run under with_xvfb.sh";
+        char* argv[] = {const_cast<char*>("openbox"), const_cast<char*>("--sm-disable"), nullptr};
+        posix_spawn_file_actions_t quiet;  // its complaints about a missing menu file
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+        ASSERT_EQ(posix_spawnp(&openbox_, "openbox", &quiet, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&quiet);
+        // openbox manages the screen once it has announced itself on the root window.
+        const Window root = DefaultRootWindow(display_);
+        for (int i = 0; i < 500 && Property(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+             ++i)
+            std::this_thread::sleep_for(20ms);
+        program_ = std::make_unique<ProgramWindow>(ProgramPath);
+        ASSERT_TRUE(program_->WaitForWindow(10s)) << "the window did not show";
+    }
+    void TearDown() override {
+        program_.reset();
+        if (openbox_ > 0) {
+            kill(openbox_, SIGTERM);
+            waitpid(openbox_, nullptr, 0);
+        }
+        if (display_) XCloseDisplay(display_);
+    }
+    std::vector<long> Property(Window window, const char* name, Atom type) const {
+        Atom actualType = None;
+        int format = 0;
+        unsigned long count = 0, left = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 4, False,
+                           type, &actualType, &format, &count, &left, &data);
+        std::vector<long> values;
+        if (data) {
+            values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+            XFree(data);
+        }
+        return values;
+    }
+    // The frame openbox draws (left, right, top, bottom), empty until it has said.
+    std::vector<long> Frame() const {
+        return Property(program_->Id(), "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    }
+    std::array<int, 2> ClientSize() const {
+        XWindowAttributes client{};
+        XGetWindowAttributes(display_, program_->Id(), &client);
+        return {client.width, client.height};
+    }
+    // The window with its frame on the screen: x, y, width, height.
+    std::array<long, 4> Outer() const {
+        const std::vector<long> frame = Frame();
+        if (frame.size() != 4) return {};
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display_, program_->Id(), DefaultRootWindow(display_), 0, 0, &x,
+                              &y, &child);
+        const auto [width, height] = ClientSize();
+        return {x - frame[0], y - frame[2], width + frame[0] + frame[1],
+                height + frame[2] + frame[3]};
+    }
+    // What the maximise button of the title bar asks of the window manager.
+    void Maximise(bool on) const {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = program_->Id();
+        event.xclient.format = 32;
+        event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+        event.xclient.data.l[0] = on ? 1 : 0;  // add or remove
+        event.xclient.data.l[1] = long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", 0));
+        event.xclient.data.l[2] = long(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", 0));
+        XSendEvent(display_, DefaultRootWindow(display_), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(display_);
+    }
+
+    Display* display_ = nullptr;
+    pid_t openbox_ = -1;
+    std::unique_ptr<ProgramWindow> program_;
+};
+
+TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
+    const std::array<long, 4> designed{227, 60, 623, 610};
+    EXPECT_TRUE(program_->WaitFor([&] { return Outer() == designed; }, 5s))
+        << "outer " << Outer()[0] << ", " << Outer()[1] << " " << Outer()[2] << " x "
+        << Outer()[3];
+    const std::vector<long> frame = Frame();
+    ASSERT_EQ(frame.size(), 4U) << "openbox did not tell its frame";
+
+    // The user resizes the window, maximises it and restores it. openbox takes the frame's
+    // border away while the window is maximised and gives it back after: the window keeps
+    // the user's size all the same.
+    const std::string resize = "xdotool windowsize " + std::to_string(program_->Id()) + " 500 400";
+    ASSERT_EQ(std::system(resize.c_str()), 0);
+    const std::array<int, 2> userSize{500, 400};
+    ASSERT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, 5s));
+    Maximise(true);
+    ASSERT_TRUE(program_->WaitFor([&] { return Frame() != frame; }, 5s)) << "not maximised";
+    Maximise(false);
+    ASSERT_TRUE(program_->WaitFor([&] { return Frame() == frame; }, 5s)) << "not restored";
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(ClientSize(), userSize);
+}
+
+}  // namespace
+}  // namespace morvanta::e2e
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PATH-TO-MORVANTA\n", argv[0]);
+        return 2;
+    }
+    morvanta::e2e::ProgramPath = argv[1];
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,45 @@
+#include "ui/frame_watcher.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <cstring>
+
+namespace morvanta {
+
+FrameWatcher::FrameWatcher(QWidget* window) : QObject(window), window_(window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return;
+    static constexpr char name[] = "_NET_FRAME_EXTENTS";
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, std::strlen(name), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    if (!reply) return;
+    frameExtentsAtom_ = reply->atom;
+    std::free(reply);
+    qGuiApp->installNativeEventFilter(this);
+}
+
+FrameWatcher::~FrameWatcher() {
+    if (frameExtentsAtom_) qGuiApp->removeNativeEventFilter(this);
+}
+
+bool FrameWatcher::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    // The top bit marks events another client sent.
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+    if (change->atom != frameExtentsAtom_ || !window_->internalWinId() ||
+        change->window != window_->internalWinId())
+        return false;
+    // The toolkit reads the new extents when it handles this same event, after this filter:
+    // tell the window once that is done.
+    QMetaObject::invokeMethod(this, [this] { emit FrameChanged(); }, Qt::QueuedConnection);
+    return false;
+}
+
+}  // namespace morvanta
