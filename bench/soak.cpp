@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     const morvanta::testing::AdvancingClock clock(43200000);
-    Form1.SetClock(&clock);
+    Form1.SetClock(clock);
     Form1.RadioGroup1->SetItemIndex(HundredTrialsItem);
 
     long warmKb = -1;

@@ -37,7 +37,7 @@ void WaitUntilExposed(morvanta::TForm1& form) {
 
 int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
-    form.SetClock(&clock);
+    form.SetClock(clock);
     form.RadioGroup1->SetItemIndex(trialsItem);
     form.RadioGroup2->SetItemIndex(scenario);
     long steps = 0;

@@ -20,7 +20,6 @@ PlotPaintBox::PlotPaintBox(QWidget* parent)
     : QWidget(parent),
       image_(reinterpret_cast<uchar*>(Bits()), MapWidth, MapHeight, BytesPerLine,
              QImage::Format_RGB32) {
-    setObjectName("MapBox");
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the image
     setFocusPolicy(Qt::NoFocus);
     resize(MapWidth, MapHeight);

@@ -50,9 +50,7 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
 TForm1::TForm1(QWidget* parent)
     : QScrollArea(parent),
       scale_(DefaultFontCellHeight()),
-      client_(new QWidget),
-      systemClock_(std::make_unique<SystemClock>()),
-      clock_(systemClock_.get()) {
+      client_(new QWidget) {
     setObjectName("Form1");
     setWindowTitle("Morvanta");
     setFrameShape(QFrame::NoFrame);
@@ -195,8 +193,6 @@ void TForm1::SetTabOrder() {
     for (int i = 0; i < RadioGroup1->ItemCount(); ++i) chain.push_back(RadioGroup1->Item(i));
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
 }
-
-void TForm1::SetClock(const ClockSource* clock) { clock_ = clock ? clock : systemClock_.get(); }
 
 QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
-#include <memory>
 #include <optional>
 
 #include "core/uniform_random.h"
@@ -36,8 +35,9 @@ public:
 
     // The area the controls are placed in.
     QWidget* ClientArea() const { return client_; }
-    // The clock runs are seeded from: the system clock unless a test gives another.
-    void SetClock(const ClockSource* clock);
+    // The clock runs are seeded from: the system clock unless a test gives another, which
+    // must outlive the runs or the next SetClock.
+    void SetClock(const ClockSource& clock) { clock_ = &clock; }
     // What runs call before each step number is shown (nothing unless a test gives it).
     void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
     const LayoutScale& Scale() const { return scale_; }
@@ -45,19 +45,19 @@ public:
     PlotMenu& Menu() const { return *plotMenu_; }
 
     // The controls, named as in the window's design.
-    QLabel* Label3;
-    QLabel* Label2;
-    PlotPaintBox* MapBox;
-    PictureBox* Image1;
-    BevelPanel* Panel1;
-    RadioGroup* RadioGroup2;
-    GlyphButton* BitBtn1;
-    GlyphButton* BitBtn2;
-    NumberBox* Edit1;
-    NumberBox* Edit2;
-    QPlainTextEdit* Memo1;
-    RadioGroup* RadioGroup1;
-    QLabel* StaticText1;
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    PlotPaintBox* MapBox = nullptr;
+    PictureBox* Image1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
+    RadioGroup* RadioGroup2 = nullptr;
+    GlyphButton* BitBtn1 = nullptr;
+    GlyphButton* BitBtn2 = nullptr;
+    NumberBox* Edit1 = nullptr;
+    NumberBox* Edit2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLabel* StaticText1 = nullptr;
 
 public slots:
     void FormCreate();
@@ -80,8 +80,8 @@ private:
     LayoutScale scale_;
     QWidget* client_;
     PlotMenu* plotMenu_ = nullptr;
-    std::unique_ptr<ClockSource> systemClock_;
-    const ClockSource* clock_;
+    SystemClock systemClock_;
+    const ClockSource* clock_ = &systemClock_;
     StepHook stepHook_;
     // The window manager's frame the outer size was last made to fit.
     std::optional<QMargins> fittedFrame_;

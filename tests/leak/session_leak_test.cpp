@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     if (!morvanta::ToolkitStartedOnUsableScreen()) return 1;
     morvanta::TForm1 Form1;
     const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
-    Form1.SetClock(&clock);
+    Form1.SetClock(clock);
     Form1.show();
 
     QString fault = "the session never started";

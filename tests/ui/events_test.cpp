@@ -249,7 +249,7 @@ private slots:
             PostClick(form_->MapBox, {100, 100});
             PostClick(form_->BitBtn1, {10, 10});
         });
-        form_->SetClock(&clock);
+        form_->SetClock(clock);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
         QCOMPARE(EndOfJobLines(*form_), 1);  // nothing queued ran during the run
         QCOMPARE(PlotColor(*form_, 290, 135), RedColor);
@@ -263,7 +263,7 @@ private slots:
     void queuedEndAfterARunCloses() {
         form_->RadioGroup1->SetItemIndex(0);
         QueueingClock clock([this] { PostClick(form_->BitBtn2, {10, 10}); });
-        form_->SetClock(&clock);
+        form_->SetClock(clock);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
         QVERIFY(form_->isVisible());
         QApplication::processEvents();
@@ -273,7 +273,7 @@ private slots:
 
     void errorInAHandlerShowsTheErrorBoxAndGoesOn() {
         FailingClock failing;
-        form_->SetClock(&failing);
+        form_->SetClock(failing);
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(buttons, 1);
         // The program goes on: the next run works.
-        form_->SetClock(&midnight_);
+        form_->SetClock(midnight_);
         form_->RadioGroup1->SetItemIndex(0);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
         QCOMPARE(EndOfJobLines(*form_), 1);

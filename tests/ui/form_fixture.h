@@ -16,7 +16,7 @@ namespace morvanta::testing {
 // A new shown window, with focus as at start-up.
 inline std::unique_ptr<TForm1> ShowNewForm(const ClockSource* clock = nullptr) {
     auto form = std::make_unique<TForm1>();
-    form->SetClock(clock);
+    if (clock) form->SetClock(*clock);
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
