@@ -65,7 +65,8 @@ protected:
         program_ = std::make_unique<ProgramWindow>(ProgramPath);
         ASSERT_TRUE(program_->WaitForWindow(10s)) << "the window did not show";
     }
-    // Fails the test with a screenshot on disk for a person to look at.
+    // Saves the screenshot as NAME.ppm in the working folder for a person to look at; it
+    // checks nothing.
     void Keep(const Screenshot& shot, const char* name) const {
         shot.SavePpm(std::string(name) + ".ppm");
     }
