@@ -19,7 +19,8 @@ QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 PlotPaintBox::PlotPaintBox(QWidget* parent)
     : QWidget(parent),
       image_(reinterpret_cast<uchar*>(Bits()), MapWidth, MapHeight, BytesPerLine,
-             QImage::Format_RGB32) {
+             QImage::Format_RGB32),
+      canvas_(*this) {
     setObjectName("MapBox");
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the image
     setFocusPolicy(Qt::NoFocus);
@@ -44,27 +45,27 @@ void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
     Changed(ClipToSurface({cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1}));
 }
 
-void PlotPaintBox::LineTo(int x, int y) {
-    drawingSegment_ = true;
-    RasterSurface::LineTo(x, y);
-    drawingSegment_ = false;
-}
-
 void PlotPaintBox::Changed(const PixelRect& rect) {
     if (rect.Empty() || !isVisible()) return;
     const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    // A repaint flushes everything dirty in the window, so one flush a step carries both the
-    // step number and the segment before it. Should nothing follow, the event loop flushes.
-    if (drawingSegment_)
-        update(area);
-    else
+    if (!canvas_.Begin()) {
         repaint(area);
+        return;
+    }
+    canvas_.PutImage(image_, area, area.topLeft());
+    canvas_.Flush();
+    // The toolkit paints the same pixels from the image once the run lets events through.
+    if (!unpainted_.contains(area)) {
+        unpainted_ |= area;
+        update(unpainted_);
+    }
 }
 
 void PlotPaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
     painter.drawImage(area.topLeft(), image_, area);
+    if ((QRegion(unpainted_) - event->region()).isEmpty()) unpainted_ = QRect();
 }
 
 void PlotPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 namespace morvanta {
 
 void EditOutlets::AppendLog(const std::string& line) {
+    step_.SyncText();
     log_.appendPlainText(QString::fromStdString(line));
 }
 

@@ -32,7 +32,12 @@ class EditOutlets : public RunOutlets {
 public:
     EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log, StepHook hook = {})
         : trial_(trial), step_(step), log_(log), hook_(std::move(hook)) {}
-    void ShowTrialNumber(int n) override { trial_.ShowNumber(n); }
+    // A trial's end, or the run's, brings the boxes' texts up to date.
+    void ShowTrialNumber(int n) override {
+        step_.SyncText();
+        trial_.ShowNumber(n);
+        trial_.SyncText();
+    }
     void ShowStepNumber(int n) override {
         step_.ShowNumber(n);
         if (hook_) hook_(n);
