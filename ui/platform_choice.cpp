@@ -1,0 +1,13 @@
+#include "ui/platform_choice.h"
+
+#include <QtGlobal>
+
+namespace morvanta {
+
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+}  // namespace morvanta
