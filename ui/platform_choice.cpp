@@ -1,5 +1,6 @@
 #include "ui/platform_choice.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace morvanta {
@@ -7,7 +8,7 @@ namespace morvanta {
 void PreferX11OnWayland() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
 }
 
 }  // namespace morvanta
