@@ -12,6 +12,8 @@ namespace {
 
 // The line edit starts its text a few pixels inside its contents rectangle.
 constexpr int MaxTextIndent = 4;
+// A number that fills the text area is scrolled a pixel or two to make room for the cursor.
+constexpr int MaxScroll = 2;
 constexpr int DigitCount = 10;
 constexpr int None = 10;  // no digit before, or the end of the number
 
@@ -49,8 +51,8 @@ QRect NumberDigits::Cell(int before, int digit) const {
     return {digit * advance_, before * textArea_.height(), advance_, textArea_.height()};
 }
 
-QPoint NumberDigits::Place(int place) const {
-    return {textLeft_ + place * advance_, textArea_.top()};
+QPoint NumberDigits::Place(int place, qsizetype length) const {
+    return {textLeft_ - scroll_[static_cast<std::size_t>(length)] + place * advance_, textArea_.top()};
 }
 
 template <typename CopyCell>
@@ -59,9 +61,11 @@ void NumberDigits::ComposeCells(const QString& number, qsizetype from, CopyCell 
         const int before = place == 0 ? None : DigitOf(number[place - 1]);
         const int digit = place == number.size() ? None : DigitOf(number[place]);
         // The line edit draws nothing outside its text area.
-        QRect cell = Cell(before, digit);
-        cell.setWidth(std::min(cell.width(), textArea_.right() + 1 - Place(place).x()));
-        copy(cell, Place(place));
+        const QPoint at = Place(place, number.size());
+        const QRect shown = QRect(at, Cell(before, digit).size()) & textArea_;
+        if (!shown.isEmpty())
+            copy(QRect(Cell(before, digit).topLeft() + (shown.topLeft() - at), shown.size()),
+                 shown.topLeft());
     }
 }
 
@@ -74,7 +78,10 @@ bool NumberDigits::Show(const QString& number) {
     if (state_ == State::Stale) state_ = Render() ? State::Ready : State::Unusable;
     if (state_ != State::Ready || number.size() > directDigits_) return false;
 
-    // Cells before the first difference are already there.
+    // Cells before the first difference are already there, unless the text scrolled.
+    if (!onScreen_.isEmpty() && scroll_[static_cast<std::size_t>(onScreen_.size())] !=
+                                    scroll_[static_cast<std::size_t>(number.size())])
+        onScreen_.clear();
     qsizetype same = 0;
     if (onScreen_.isEmpty())
         canvas_.Fill(textArea_, base_);
@@ -84,8 +91,10 @@ bool NumberDigits::Show(const QString& number) {
     ComposeCells(number, same, [this](const QRect& cell, QPoint at) {
         canvas_.CopyFrom(pixmap_, cell, at);
     });
-    const int end = std::min(Place(static_cast<int>(number.size()) + 1).x(), textArea_.right() + 1);
-    const int oldEnd = std::min(Place(static_cast<int>(onScreen_.size()) + 1).x(), textArea_.right() + 1);
+    const int end = std::min(Place(static_cast<int>(number.size()) + 1, number.size()).x(),
+                             textArea_.right() + 1);
+    const int oldEnd = std::min(Place(static_cast<int>(onScreen_.size()) + 1, onScreen_.size()).x(),
+                                textArea_.right() + 1);
     if (!onScreen_.isEmpty() && oldEnd > end)
         canvas_.Fill(QRect(end, textArea_.top(), oldEnd - end, textArea_.height()), base_);
     canvas_.Flush();
@@ -166,14 +175,15 @@ bool NumberDigits::Render() {
     // area's edge whose cells compose every sample exactly is the one.
     for (int indent = 0; indent <= MaxTextIndent; ++indent) {
         textLeft_ = textArea_.left() + indent;
-        if (Place(MaxDigits).x() > textArea_.right()) return false;
+        scroll_ = {};
+        if (Place(MaxDigits, MaxDigits).x() > textArea_.right()) return false;
         QImage strip(advance_ * (DigitCount + 1), textArea_.height() * (DigitCount + 1),
                      QImage::Format_RGB32);
         strip.fill(base_);
         QPainter painter(&strip);
         const auto take = [&](const QImage& from, int before, int digit, int place) {
             painter.drawImage(Cell(before, digit).topLeft(), from,
-                              QRect(Place(place), Cell(before, digit).size()));
+                              QRect(Place(place, place + 1), Cell(before, digit).size()));
         };
         for (int d = 0; d < DigitCount; ++d) {
             take(alone[static_cast<std::size_t>(d)], None, d, 0);
@@ -185,8 +195,13 @@ bool NumberDigits::Render() {
         directDigits_ = 0;
         for (bool exact = true; exact && directDigits_ < MaxDigits; directDigits_ += exact) {
             const auto& looks = sampleLooks[directDigits_];
-            for (std::size_t i = 0; exact && i < looks.size(); ++i)
-                exact = Composed(empty, strip, samples[directDigits_][i]) == looks[i];
+            auto& scroll = scroll_[static_cast<std::size_t>(directDigits_ + 1)];
+            for (scroll = 0; scroll <= MaxScroll; ++scroll) {
+                exact = true;
+                for (std::size_t i = 0; exact && i < looks.size(); ++i)
+                    exact = Composed(empty, strip, samples[directDigits_][i]) == looks[i];
+                if (exact) break;
+            }
         }
         if (directDigits_ == 0) continue;
         pixmap_ = canvas_.Upload(strip);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 #include "ui/x11_window_canvas.h"
@@ -39,7 +40,8 @@ private:
     bool Render();
     // The kept cell of a digit (or of the end of a number, 10) after a digit (or none, 10).
     QRect Cell(int before, int digit) const;
-    QPoint Place(int place) const;
+    // Where a place of a number of the given length starts.
+    QPoint Place(int place, qsizetype length) const;
     // Copies the cells of places from..end of the number (the end's cell included).
     template <typename CopyCell>
     void ComposeCells(const QString& number, qsizetype from, CopyCell copy) const;
@@ -54,6 +56,9 @@ private:
     static constexpr int MaxDigits = 4;  // 1000 steps, 100 trials
     int textLeft_ = 0;    // where the first digit's cell starts
     int directDigits_ = 0;  // the longest numbers drawn here
+    // How far the line edit scrolls its text left, by the number's length: a number that
+    // fills the text area is scrolled to show the cursor after it.
+    std::array<int, MaxDigits + 1> scroll_{};
     int advance_ = 0;     // the width of every digit
     QRgb base_ = 0;
     QString onScreen_;    // the digits the screen shows in the text area; empty if unknown

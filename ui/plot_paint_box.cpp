@@ -45,14 +45,23 @@ void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
     Changed(ClipToSurface({cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1}));
 }
 
-void PlotPaintBox::Changed(const PixelRect& rect) {
+void PlotPaintBox::Changed(const PixelRect& rect) { Show(rect, std::nullopt); }
+
+void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) {
+    Show(rect, Pack(PenColor()));
+}
+
+void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> onlyColor) {
     if (rect.Empty() || !isVisible()) return;
     const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     if (!canvas_.Begin()) {
         repaint(area);
         return;
     }
-    canvas_.PutImage(image_, area, area.topLeft());
+    if (onlyColor)
+        canvas_.PutPixelsOf(image_, area, *onlyColor);
+    else
+        canvas_.PutImage(image_, area, area.topLeft());
     canvas_.Flush();
     // The toolkit paints the same pixels from the image once the run lets events through.
     if (!unpainted_.contains(area)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <optional>
 #include <QWidget>
 
 #include "plot/raster_surface.h"
@@ -28,12 +29,16 @@ signals:
 
 protected:
     void Changed(const PixelRect& rect) override;
+    void ChangedInPenColor(const PixelRect& rect) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Puts the changed pixels on the screen: only those of the given colour, if one is given.
+    void Show(const PixelRect& rect, std::optional<QRgb> onlyColor);
+
     QImage image_;
     X11WindowCanvas canvas_;
     // What went straight to the screen and is not yet in the toolkit's copy of the window.

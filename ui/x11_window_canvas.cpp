@@ -14,6 +14,9 @@ namespace {
 constexpr std::uint8_t TrueColorDepth = 24;
 constexpr std::uint8_t BitsPerPixel = 32;
 constexpr int PutImageHeaderBytes = 24;
+// Big images go as several requests of about this size, which bounds the copy kept for them.
+constexpr int RequestBytes = 64 * 1024;
+constexpr std::size_t PointsPerRequest = RequestBytes / sizeof(xcb_point_t);
 
 xcb_connection_t* ToolkitConnection() {
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -124,25 +127,46 @@ void X11WindowCanvas::PutRows(const QImage& image, const QRect& source, std::uin
     const QRect area = source & image.rect();
     if (area.isEmpty()) return;
     at += area.topLeft() - source.topLeft();
-    // A request has a size limit; a big area goes as several bands of whole rows.
-    const auto limit = static_cast<int>(std::min<std::uint32_t>(
-        xcb_get_maximum_request_length(connection_) * 4U, 1U << 22U));
-    const int rowsPerRequest = std::max(1, (limit - PutImageHeaderBytes) / (area.width() * 4));
-    static thread_local std::vector<std::uint32_t> rows;
+    // A big area goes as several bands of whole rows; whole rows of the image need no copy.
+    const bool wholeRows = area.width() == image.width() &&
+                           image.bytesPerLine() == image.width() * 4;
+    const int rowsPerRequest = std::max(1, (RequestBytes - PutImageHeaderBytes) / (area.width() * 4));
     for (int top = 0; top < area.height(); top += rowsPerRequest) {
         const int height = std::min(rowsPerRequest, area.height() - top);
-        rows.resize(static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(height));
-        for (int y = 0; y < height; ++y) {
-            const auto* line = reinterpret_cast<const std::uint32_t*>(
-                                   image.constScanLine(area.top() + top + y)) + area.left();
-            std::copy_n(line, area.width(), rows.begin() + std::ptrdiff_t{y} * area.width());
+        const auto* data = reinterpret_cast<const std::uint32_t*>(image.constScanLine(area.top() + top));
+        if (!wholeRows) {
+            rows_.resize(static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(height));
+            for (int y = 0; y < height; ++y) {
+                const auto* line = reinterpret_cast<const std::uint32_t*>(
+                                       image.constScanLine(area.top() + top + y)) + area.left();
+                std::copy_n(line, area.width(), rows_.begin() + std::ptrdiff_t{y} * area.width());
+            }
+            data = rows_.data();
         }
         xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, gc_,
                       static_cast<std::uint16_t>(area.width()), static_cast<std::uint16_t>(height),
                       static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y() + top),
-                      0, depth_, static_cast<std::uint32_t>(rows.size() * 4),
-                      reinterpret_cast<const std::uint8_t*>(rows.data()));
+                      0, depth_, static_cast<std::uint32_t>(area.width() * height * 4),
+                      reinterpret_cast<const std::uint8_t*>(data));
     }
+}
+
+void X11WindowCanvas::PutPixelsOf(const QImage& image, const QRect& source, QRgb color) {
+    const QRect area = source & image.rect();
+    points_.clear();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (line[x] == color)
+                points_.push_back({static_cast<std::int16_t>(x + origin_.x()),
+                                   static_cast<std::int16_t>(y + origin_.y())});
+    }
+    if (points_.empty()) return;
+    SetForeground(color);
+    for (std::size_t first = 0; first < points_.size(); first += PointsPerRequest)
+        xcb_poly_point(connection_, XCB_COORD_MODE_ORIGIN, window_, gc_,
+                       static_cast<std::uint32_t>(std::min(PointsPerRequest, points_.size() - first)),
+                       points_.data() + first);
 }
 
 void X11WindowCanvas::Fill(const QRect& rect, QRgb color) {
