@@ -47,19 +47,23 @@ void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
 
 void PlotPaintBox::Changed(const PixelRect& rect) { Show(rect, std::nullopt); }
 
-void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) {
-    Show(rect, Pack(PenColor()));
-}
+void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) { Show(rect, Pack(PenColor())); }
 
-void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> onlyColor) {
+void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> lineColor) {
     if (rect.Empty() || !isVisible()) return;
     const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     if (!canvas_.Begin()) {
-        repaint(area);
+        // A repaint flushes everything dirty in the window, so a line waits for the next
+        // one, the step display's before the next step or the trial's end dot: one flush a
+        // step. Should nothing follow, the event loop flushes.
+        if (lineColor)
+            update(area);
+        else
+            repaint(area);
         return;
     }
-    if (onlyColor)
-        canvas_.PutPixelsOf(image_, area, *onlyColor);
+    if (lineColor)
+        canvas_.PutPixelsOf(image_, area, *lineColor);
     else
         canvas_.PutImage(image_, area, area.topLeft());
     canvas_.Flush();
