@@ -134,6 +134,7 @@ if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
         echo "== Wayland (weston headless), XWayland $wayland_display, no platform chosen"
         export DISPLAY=$wayland_display WAYLAND_DISPLAY=morvanta-bench
         unset QT_QPA_PLATFORM
+        printf '%-26s %s\n' platform_chosen "$("$window" run compmild 0 2>/dev/null | grep -o 'platform=[a-z]*')"
         compare wayland_run_compmild us_per_step us/step xlib_floor "$floor" "$window" run compmild
         r=$(QT_QPA_PLATFORM=wayland run_once us_per_step timeout 60 "$window" run compmild 0)
         printf '%-26s %9s %-7s (one 1000-step trial, platform wayland)\n' wayland_qt_own_platform "${r% *}" us/step
