@@ -77,7 +77,8 @@ int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     const std::chrono::duration<double, std::micro> elapsed =
         std::chrono::steady_clock::now() - start;
     const long long bytes = BytesWritten() - bytesBefore;
-    std::printf("platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f bytes_per_step=%.1f\n",
+    std::printf("platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f "
+                "bytes_per_step=%.1f\n",
                 qPrintable(QGuiApplication::platformName()), scenario, steps, elapsed.count() / 1e6,
                 elapsed.count() / static_cast<double>(steps),
                 static_cast<double>(bytes) / static_cast<double>(steps));

@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev                      # Qt 6 Widgets and Qt Test
     libgtest-dev libbenchmark-dev     # unit tests and benchmarks
     libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
+    libxcb1-dev                       # steps drawn over the toolkit's own X connection
     xvfb xdotool xauth                # a real X display for end-to-end tests
     time                              # /usr/bin/time -v: peak memory in bench/run_all.sh
     fonts-ipafont-gothic              # the Gothic faces of the window

@@ -19,7 +19,7 @@ constexpr int None = 10;  // no digit before, or the end of the number
 
 // A line edit whose style option is at hand, to find where it draws its text.
 class LineEditModel : public QLineEdit {
-public:
+  public:
     using QLineEdit::initStyleOption;
 };
 
@@ -52,7 +52,8 @@ QRect NumberDigits::Cell(int before, int digit) const {
 }
 
 QPoint NumberDigits::Place(int place, qsizetype length) const {
-    return {textLeft_ - scroll_[static_cast<std::size_t>(length)] + place * advance_, textArea_.top()};
+    return {textLeft_ - scroll_[static_cast<std::size_t>(length)] + place * advance_,
+            textArea_.top()};
 }
 
 template <typename CopyCell>
@@ -70,10 +71,10 @@ void NumberDigits::ComposeCells(const QString& number, qsizetype from, CopyCell 
 }
 
 bool NumberDigits::Show(const QString& number) {
-    const bool digits = !number.isEmpty() && number.size() <= MaxDigits &&
-                        (state_ != State::Ready || number.size() <= directDigits_) &&
-                        std::all_of(number.begin(), number.end(),
-                                    [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digits =
+        !number.isEmpty() && number.size() <= MaxDigits &&
+        (state_ != State::Ready || number.size() <= directDigits_) &&
+        std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!digits || !canvas_.Begin()) return false;
     if (state_ == State::Stale) state_ = Render() ? State::Ready : State::Unusable;
     if (state_ != State::Ready || number.size() > directDigits_) return false;
@@ -88,9 +89,8 @@ bool NumberDigits::Show(const QString& number) {
     else
         while (same < std::min(onScreen_.size(), number.size()) && onScreen_[same] == number[same])
             ++same;
-    ComposeCells(number, same, [this](const QRect& cell, QPoint at) {
-        canvas_.CopyFrom(pixmap_, cell, at);
-    });
+    ComposeCells(number, same,
+                 [this](const QRect& cell, QPoint at) { canvas_.CopyFrom(pixmap_, cell, at); });
     const int end = std::min(Place(static_cast<int>(number.size()) + 1, number.size()).x(),
                              textArea_.right() + 1);
     const int oldEnd = std::min(Place(static_cast<int>(onScreen_.size()) + 1, onScreen_.size()).x(),
@@ -106,9 +106,8 @@ QImage NumberDigits::Composed(const QImage& empty, const QImage& strip,
                               const QString& digits) const {
     QImage composed = empty.copy();
     QPainter painter(&composed);
-    ComposeCells(digits, 0, [&](const QRect& cell, QPoint at) {
-        painter.drawImage(at, strip, cell);
-    });
+    ComposeCells(digits, 0,
+                 [&](const QRect& cell, QPoint at) { painter.drawImage(at, strip, cell); });
     return composed;
 }
 

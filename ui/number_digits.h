@@ -21,7 +21,7 @@ namespace morvanta {
 // changed digit. Before they are used, numbers composed of them are checked to be pixel for
 // pixel what the line edit paints; if not, the box is left to paint itself.
 class NumberDigits {
-public:
+  public:
     explicit NumberDigits(const QLineEdit& box);
     ~NumberDigits();
     NumberDigits(const NumberDigits&) = delete;
@@ -35,7 +35,7 @@ public:
     // The box's look changed: render the digits again before the next use.
     void Forget();
 
-private:
+  private:
     enum class State { Stale, Ready, Unusable };
     bool Render();
     // The kept cell of a digit (or of the end of a number, 10) after a digit (or none, 10).
@@ -52,16 +52,16 @@ private:
     X11WindowCanvas canvas_;
     State state_ = State::Stale;
     std::uint32_t pixmap_ = 0;
-    QRect textArea_;      // where the line edit draws text, in box coordinates
+    QRect textArea_;                     // where the line edit draws text, in box coordinates
     static constexpr int MaxDigits = 4;  // 1000 steps, 100 trials
-    int textLeft_ = 0;    // where the first digit's cell starts
-    int directDigits_ = 0;  // the longest numbers drawn here
+    int textLeft_ = 0;                   // where the first digit's cell starts
+    int directDigits_ = 0;               // the longest numbers drawn here
     // How far the line edit scrolls its text left, by the number's length: a number that
     // fills the text area is scrolled to show the cursor after it.
     std::array<int, MaxDigits + 1> scroll_{};
-    int advance_ = 0;     // the width of every digit
+    int advance_ = 0;  // the width of every digit
     QRgb base_ = 0;
-    QString onScreen_;    // the digits the screen shows in the text area; empty if unknown
+    QString onScreen_;  // the digits the screen shows in the text area; empty if unknown
 };
 
 }  // namespace morvanta

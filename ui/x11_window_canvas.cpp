@@ -1,12 +1,13 @@
 #include "ui/x11_window_canvas.h"
 
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
-#include <xcb/xcb.h>
 
 namespace morvanta {
 namespace {
@@ -19,8 +20,8 @@ constexpr int RequestBytes = 64 * 1024;
 constexpr std::size_t PointsPerRequest = RequestBytes / sizeof(xcb_point_t);
 
 xcb_connection_t* ToolkitConnection() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                              : nullptr;
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }
 
@@ -85,8 +86,7 @@ bool X11WindowCanvas::UsableWindow(std::uintptr_t id) {
     // No GraphicsExpose or NoExpose event for every copy: nothing here needs them.
     gc_ = xcb_generate_id(connection_);
     const std::uint32_t values[] = {foreground_, 0};
-    xcb_create_gc(connection_, gc_, window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES,
-                  values);
+    xcb_create_gc(connection_, gc_, window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
     clipSet_ = false;
     return true;
 }
@@ -128,25 +128,28 @@ void X11WindowCanvas::PutRows(const QImage& image, const QRect& source, std::uin
     if (area.isEmpty()) return;
     at += area.topLeft() - source.topLeft();
     // A big area goes as several bands of whole rows; whole rows of the image need no copy.
-    const bool wholeRows = area.width() == image.width() &&
-                           image.bytesPerLine() == image.width() * 4;
-    const int rowsPerRequest = std::max(1, (RequestBytes - PutImageHeaderBytes) / (area.width() * 4));
+    const bool wholeRows =
+        area.width() == image.width() && image.bytesPerLine() == image.width() * 4;
+    const int rowsPerRequest =
+        std::max(1, (RequestBytes - PutImageHeaderBytes) / (area.width() * 4));
     for (int top = 0; top < area.height(); top += rowsPerRequest) {
         const int height = std::min(rowsPerRequest, area.height() - top);
-        const auto* data = reinterpret_cast<const std::uint32_t*>(image.constScanLine(area.top() + top));
+        const auto* data =
+            reinterpret_cast<const std::uint32_t*>(image.constScanLine(area.top() + top));
         if (!wholeRows) {
             rows_.resize(static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(height));
             for (int y = 0; y < height; ++y) {
                 const auto* line = reinterpret_cast<const std::uint32_t*>(
-                                       image.constScanLine(area.top() + top + y)) + area.left();
+                                       image.constScanLine(area.top() + top + y)) +
+                                   area.left();
                 std::copy_n(line, area.width(), rows_.begin() + std::ptrdiff_t{y} * area.width());
             }
             data = rows_.data();
         }
         xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, gc_,
                       static_cast<std::uint16_t>(area.width()), static_cast<std::uint16_t>(height),
-                      static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y() + top),
-                      0, depth_, static_cast<std::uint32_t>(area.width() * height * 4),
+                      static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y() + top), 0,
+                      depth_, static_cast<std::uint32_t>(area.width() * height * 4),
                       reinterpret_cast<const std::uint8_t*>(data));
     }
 }
@@ -164,9 +167,10 @@ void X11WindowCanvas::PutPixelsOf(const QImage& image, const QRect& source, QRgb
     if (points_.empty()) return;
     SetForeground(color);
     for (std::size_t first = 0; first < points_.size(); first += PointsPerRequest)
-        xcb_poly_point(connection_, XCB_COORD_MODE_ORIGIN, window_, gc_,
-                       static_cast<std::uint32_t>(std::min(PointsPerRequest, points_.size() - first)),
-                       points_.data() + first);
+        xcb_poly_point(
+            connection_, XCB_COORD_MODE_ORIGIN, window_, gc_,
+            static_cast<std::uint32_t>(std::min(PointsPerRequest, points_.size() - first)),
+            points_.data() + first);
 }
 
 void X11WindowCanvas::Fill(const QRect& rect, QRgb color) {

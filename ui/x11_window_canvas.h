@@ -21,7 +21,7 @@ namespace morvanta {
 // Whatever is drawn this way is missing from the toolkit's backing store; the owner marks
 // it for repainting, and the toolkit then paints the same pixels from the same source.
 class X11WindowCanvas {
-public:
+  public:
     explicit X11WindowCanvas(const QWidget& widget);
     ~X11WindowCanvas();
     X11WindowCanvas(const X11WindowCanvas&) = delete;
@@ -46,7 +46,7 @@ public:
     std::uint32_t Upload(const QImage& image);
     void Release(std::uint32_t pixmap);
 
-private:
+  private:
     bool UsableWindow(std::uintptr_t window);
     void PlaceInWindow();
     void SetForeground(QRgb color);
@@ -59,8 +59,8 @@ private:
     std::uint8_t depth_ = 0;
     std::uint32_t gc_ = 0;
     std::uint32_t foreground_ = 0;
-    QPoint origin_;   // the widget's top-left corner in the window
-    QRect visible_;   // the part of the widget that shows, in window coordinates
+    QPoint origin_;  // the widget's top-left corner in the window
+    QRect visible_;  // the part of the widget that shows, in window coordinates
     bool clipSet_ = false;
     std::vector<std::uint32_t> rows_;  // a band of an image being sent
     std::vector<xcb_point_t> points_;

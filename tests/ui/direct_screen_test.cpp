@@ -3,9 +3,9 @@
 // number are there as the step returns, and whatever the toolkit paints later (after an
 // expose, a focus change) is exactly what the steps drew.
 
-#include <QTest>
 #include <xcb/xcb.h>
 
+#include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -21,7 +21,7 @@ namespace {
 
 // Another client of the same X server.
 class ScreenReader {
-public:
+  public:
     ScreenReader() : connection_(xcb_connect(nullptr, nullptr)) {}
     ~ScreenReader() { xcb_disconnect(connection_); }
     bool Connected() const { return xcb_connection_has_error(connection_) == 0; }
@@ -31,10 +31,9 @@ public:
         auto* reply = xcb_get_image_reply(
             connection_,
             xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP,
-                          static_cast<xcb_drawable_t>(form.winId()),
-                          static_cast<int16_t>(area.x()), static_cast<int16_t>(area.y()),
-                          static_cast<uint16_t>(area.width()), static_cast<uint16_t>(area.height()),
-                          ~0U),
+                          static_cast<xcb_drawable_t>(form.winId()), static_cast<int16_t>(area.x()),
+                          static_cast<int16_t>(area.y()), static_cast<uint16_t>(area.width()),
+                          static_cast<uint16_t>(area.height()), ~0U),
             nullptr);
         if (reply == nullptr) return {};
         QImage image(xcb_get_image_data(reply), area.width(), area.height(), QImage::Format_RGB32);
@@ -60,18 +59,20 @@ public:
         const xcb_window_t cover = xcb_generate_id(connection_);
         const uint32_t values[] = {screen->white_pixel, 1};
         const QRect frame = form.geometry();
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, cover, screen->root,
-                          static_cast<int16_t>(frame.x()), static_cast<int16_t>(frame.y()),
-                          static_cast<uint16_t>(frame.width()), static_cast<uint16_t>(frame.height()),
-                          0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
-                          XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+        xcb_create_window(
+            connection_, XCB_COPY_FROM_PARENT, cover, screen->root, static_cast<int16_t>(frame.x()),
+            static_cast<int16_t>(frame.y()), static_cast<uint16_t>(frame.width()),
+            static_cast<uint16_t>(frame.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+            screen->root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
         xcb_map_window(connection_, cover);
-        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
         xcb_destroy_window(connection_, cover);
-        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
     }
 
-private:
+  private:
     xcb_connection_t* connection_;
 };
 
@@ -91,7 +92,7 @@ void LetTheToolkitPaint() {
 class DirectScreenTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
 
     void everyStepIsOnTheServerAsItReturns() {
@@ -108,7 +109,8 @@ private slots:
         form->SetStepHook([&](int step) {
             if (step % 97 != 2) return;  // one-, two- and three-digit numbers
             ++checked;
-            if (!reader.Shows(*form, form->MapBox, form->MapBox->Image().convertToFormat(QImage::Format_RGB32)))
+            if (!reader.Shows(*form, form->MapBox,
+                              form->MapBox->Image().convertToFormat(QImage::Format_RGB32)))
                 lagging << QString("plot at step %1").arg(step);
             if (!reader.Shows(*form, form->Edit2, Painted(form->Edit2)))
                 lagging << QString("number at step %1").arg(step);

@@ -1,25 +1,40 @@
 // Which display platform the program asks for, by what the desktop's environment offers.
 
-#include <QTest>
-
 #include "ui/platform_choice.h"
+
+#include <QTest>
 
 namespace morvanta {
 
 class PlatformChoiceTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void x11PreferredOnAWaylandDesktopWithX_data() {
         QTest::addColumn<QString>("wayland");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("chosen");  // QT_QPA_PLATFORM before; "-" for unset
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Wayland with XWayland") << "wayland-0" << ":1" << "-" << "xcb";
-        QTest::newRow("Wayland without X") << "wayland-0" << "" << "-" << "-";
-        QTest::newRow("X alone") << "" << ":0" << "-" << "-";
-        QTest::newRow("the user's choice stands") << "wayland-0" << ":1" << "wayland" << "wayland";
-        QTest::newRow("even an empty one") << "wayland-0" << ":1" << "" << "";
+        QTest::newRow("Wayland with XWayland") << "wayland-0"
+                                               << ":1"
+                                               << "-"
+                                               << "xcb";
+        QTest::newRow("Wayland without X") << "wayland-0"
+                                           << ""
+                                           << "-"
+                                           << "-";
+        QTest::newRow("X alone") << ""
+                                 << ":0"
+                                 << "-"
+                                 << "-";
+        QTest::newRow("the user's choice stands") << "wayland-0"
+                                                  << ":1"
+                                                  << "wayland"
+                                                  << "wayland";
+        QTest::newRow("even an empty one") << "wayland-0"
+                                           << ":1"
+                                           << ""
+                                           << "";
     }
     void x11PreferredOnAWaylandDesktopWithX() {
         QFETCH(QString, wayland);
