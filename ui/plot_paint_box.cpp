@@ -52,21 +52,23 @@ void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) { Show(rect, Pack(Pe
 void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> lineColor) {
     if (rect.Empty() || !isVisible()) return;
     const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    // A run draws a line after showing each step's number, and the number of the next step,
+    // or the trial's end dot, follows before anything else is computed. So a line waits for
+    // that flush: one flush a step, as a bare X program would make. Should nothing follow,
+    // the event loop flushes.
     if (!canvas_.Begin()) {
-        // A repaint flushes everything dirty in the window, so a line waits for the next
-        // one, the step display's before the next step or the trial's end dot: one flush a
-        // step. Should nothing follow, the event loop flushes.
         if (lineColor)
-            update(area);
+            update(area);  // the next repaint in the window carries it
         else
             repaint(area);
         return;
     }
-    if (lineColor)
+    if (lineColor) {
         canvas_.PutPixelsOf(image_, area, *lineColor);
-    else
+    } else {
         canvas_.PutImage(image_, area, area.topLeft());
-    canvas_.Flush();
+        canvas_.Flush();
+    }
     // The toolkit paints the same pixels from the image once the run lets events through.
     if (!unpainted_.contains(area)) {
         unpainted_ |= area;

@@ -11,10 +11,10 @@ namespace morvanta {
 
 // The plot's paint box: the plot surface as a widget. Every drawing operation goes into a
 // retained image that shares the raster's pixels, and is on the screen before the operation
-// returns (a line elsewhere than on X: before the next drawing or repaint in the window): on
-// an X display the changed pixels go straight to the window, elsewhere the box repaints
-// them. The image is what every later paint shows. A left click (press and release
-// over the box) emits Clicked().
+// returns, but for a line, which goes with the next flush in the window (a run's next step
+// number or end dot). On an X display the changed pixels go straight to the window,
+// elsewhere the box repaints them. The image is what every later paint shows. A left click
+// (press and release over the box) emits Clicked().
 class PlotPaintBox : public QWidget, public RasterSurface {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // Puts the changed pixels on the screen; a line's are those of its colour.
+    // Sends the changed pixels to the screen; a line's are those of its colour.
     void Show(const PixelRect& rect, std::optional<QRgb> lineColor);
 
     QImage image_;

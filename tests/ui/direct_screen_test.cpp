@@ -1,7 +1,8 @@
 // On a real X display the steps of a run go straight to the X server. Seen from a second
-// connection to the server, as any other client sees the screen: each step's segment and
-// number are there as the step returns, and whatever the toolkit paints later (after an
-// expose, a focus change) is exactly what the steps drew.
+// connection to the server, as any other client sees the screen: once a step's number is
+// shown, it and every segment drawn before it are there, before the step is computed; and
+// whatever the toolkit paints later (after an expose, a focus change) is exactly what the
+// steps drew.
 
 #include <xcb/xcb.h>
 
@@ -95,7 +96,7 @@ class DirectScreenTest : public QObject {
   private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
 
-    void everyStepIsOnTheServerAsItReturns() {
+    void eachStepIsOnTheServerBeforeTheNextIsComputed() {
         ScreenReader reader;
         QVERIFY(reader.Connected());
         FixedClock clock({12, 0, 0, 0});
