@@ -2,20 +2,29 @@
 //   window_bench run SCENARIO [TRIALS-ITEM]
 //                               a 100-trial run (or another "Trials" item) from a fixed
 //                               clock; SCENARIO is startpoint, compsevere, compmild,
-//                               reversed or 0..3: us_per_step=...
+//                               reversed or 0..3: us_per_step=... bytes_per_step=...
+//                               The clock stops after a round trip to the X server, so the
+//                               server has done all the drawing; the bytes are what the
+//                               process wrote (to the X server: it writes nothing else) over
+//                               the run.
 //   window_bench startup        process start to the window's first frame: startup_ms=...
 // The start-up mode builds the program exactly as main() does, so it measures the same work.
 
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
+#include <xcb/xcb.h>
 #include <cstdio>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 #include "bench/process_clock.h"
 #include "tests/support/recording_fakes.h"
 #include "ui/application.h"
+#include "ui/platform_choice.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -35,6 +44,24 @@ void WaitUntilExposed(morvanta::TForm1& form) {
     QCoreApplication::processEvents();
 }
 
+// Bytes this process has written so far (the "wchar" line of /proc/self/io).
+long long BytesWritten() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "wchar:") return value;
+    return -1;
+}
+
+// Waits until the display server has carried out every request sent so far.
+void RoundTrip() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection != nullptr)
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
     form.SetClock(clock);
@@ -42,12 +69,19 @@ int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     form.RadioGroup2->SetItemIndex(scenario);
     long steps = 0;
     form.SetStepHook([&steps](int) { ++steps; });
+    RoundTrip();
+    const long long bytesBefore = BytesWritten();
     const auto start = std::chrono::steady_clock::now();
     form.BitBtn1Click();
+    RoundTrip();
     const std::chrono::duration<double, std::micro> elapsed =
         std::chrono::steady_clock::now() - start;
-    std::printf("scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f\n", scenario, steps,
-                elapsed.count() / 1e6, elapsed.count() / static_cast<double>(steps));
+    const long long bytes = BytesWritten() - bytesBefore;
+    std::printf("platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f "
+                "bytes_per_step=%.1f\n",
+                qPrintable(QGuiApplication::platformName()), scenario, steps, elapsed.count() / 1e6,
+                elapsed.count() / static_cast<double>(steps),
+                static_cast<double>(bytes) / static_cast<double>(steps));
     return 0;
 }
 
@@ -60,6 +94,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s run SCENARIO | startup\n", argv[0]);
         return 2;
     }
+    morvanta::PreferX11OnWayland();
     morvanta::Application application(argc, argv);
     morvanta::TForm1 Form1;
     Form1.show();

@@ -5,7 +5,8 @@
 // the clock stops.
 //
 // Usage: xlib_floor [steps]          (100000 steps unless given)
-// Prints one line: xlib_floor steps=N total_s=T us_per_step=U
+// Prints one line: xlib_floor steps=N total_s=T us_per_step=U bytes_per_step=B, the bytes
+// being what the process wrote (to the X server) over the steps.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -15,6 +16,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -71,6 +74,16 @@ private:
     int y_ = PlotSize / 2;
 };
 
+// Bytes this process has written so far (the "wchar" line of /proc/self/io).
+long long BytesWritten() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "wchar:") return value;
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +138,7 @@ int main(int argc, char** argv) {
 
     Walk walk;
     char number[24];
+    const long long bytesBefore = BytesWritten();
     const auto start = std::chrono::steady_clock::now();
     for (long step = 1; step <= steps; ++step) {
         const Walk::Segment s = walk.Next();
@@ -142,9 +156,11 @@ int main(int argc, char** argv) {
     }
     XSync(display, False);
     const std::chrono::duration<double> total = std::chrono::steady_clock::now() - start;
+    const long long bytes = BytesWritten() - bytesBefore;
 
-    std::printf("xlib_floor steps=%ld total_s=%.6f us_per_step=%.3f\n", steps, total.count(),
-                total.count() * 1.0e6 / static_cast<double>(steps));
+    std::printf("xlib_floor steps=%ld total_s=%.6f us_per_step=%.3f bytes_per_step=%.1f\n", steps,
+                total.count(), total.count() * 1.0e6 / static_cast<double>(steps),
+                static_cast<double>(bytes) / static_cast<double>(steps));
 
     if (font != nullptr) XFreeFontInfo(nullptr, font, 1);
     XFreeGC(display, navy_gc);

@@ -73,8 +73,8 @@ void RasterSurface::LineTo(int x, int y) {
         }
     }
     if (from == position_) return;  // a line of no length draws nothing
-    Changed(ClipToSurface({std::min(from.x, x), std::min(from.y, y), std::max(from.x, x) + 1,
-                           std::max(from.y, y) + 1}));
+    ChangedInPenColor(ClipToSurface({std::min(from.x, x), std::min(from.y, y),
+                                     std::max(from.x, x) + 1, std::max(from.y, y) + 1}));
 }
 
 void RasterSurface::Rectangle(int x1, int y1, int x2, int y2) {

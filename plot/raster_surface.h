@@ -56,6 +56,9 @@ public:
 protected:
     // Called after each drawing operation with the (clipped) rectangle it changed.
     virtual void Changed(const PixelRect& rect) { (void)rect; }
+    // Called instead of Changed after an operation that drew with the pen colour only (a
+    // line): within the rectangle it changed nothing but pixels now of that colour.
+    virtual void ChangedInPenColor(const PixelRect& rect) { Changed(rect); }
     // Fills row y from x1 to x2 - 1, clipped to the surface, and reports nothing.
     void FillSpan(int y, int x1, int x2, Color color);
     void SetPixel(int x, int y, Color color);

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
+#include "ui/platform_choice.h"
 #include "ui/tform1.h"
 #include "ui/toolkit_start.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     if (command.action != morvanta::CommandLine::Action::Window)
         return morvanta::RunCommand(command, argv[0]);
     morvanta::ToolkitArguments toolkit(argv[0]);
+    morvanta::PreferX11OnWayland();
     morvanta::WatchToolkitStart();
     morvanta::Application application(toolkit.argc, toolkit.argv);
     if (!morvanta::ToolkitStartedOnUsableScreen()) return 1;

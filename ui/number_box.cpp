@@ -1,48 +1,53 @@
 #include "ui/number_box.h"
 
 #include <QEvent>
-#include <QPainter>
 
 #include "ui/fault_points.h"
 
 namespace morvanta {
 
-bool NumberBox::LooksFit() const {
-    return looksSize_ == size() && looksPixelRatio_ == devicePixelRatioF();
-}
+NumberBox::NumberBox(QWidget* parent)
+    : QLineEdit(parent), digits_(std::make_unique<NumberDigits>(*this)) {}
+
+NumberBox::~NumberBox() = default;
 
 void NumberBox::ShowNumber(int n) {
     ReachFaultPoint(FaultPoint::NumberBoxShow);
-    setText(QString::number(n));
-    if (!LooksFit()) {
-        looks_.clear();
-        looksSize_ = size();
-        looksPixelRatio_ = devicePixelRatioF();
+    number_ = QString::number(n);
+    textBehind_ = true;
+    if (!hasFocus() && !hasSelectedText() && digits_->Show(number_)) {
+        // The toolkit's copy of the window still shows the old number: paint the box again
+        // once the run lets events through, from the same number.
+        if (!repaintPending_) {
+            repaintPending_ = true;
+            update();
+        }
+        return;
     }
-    if (ShowsPlainText() && !looks_.contains(text())) {
-        QPixmap look(looksSize_ * looksPixelRatio_);
-        look.setDevicePixelRatio(looksPixelRatio_);
-        renderingLook_ = true;
-        render(&look);
-        renderingLook_ = false;
-        looks_.insert(text(), look);
-    }
+    SyncText();
     repaint();
+}
+
+void NumberBox::SyncText() {
+    if (!textBehind_) return;
+    textBehind_ = false;
+    setText(number_);
+}
+
+bool NumberBox::event(QEvent* event) {
+    SyncText();
+    return QLineEdit::event(event);
 }
 
 void NumberBox::paintEvent(QPaintEvent* event) {
     ReachFaultPoint(FaultPoint::NumberBoxPaint);
-    const auto look = looks_.constFind(text());
-    if (renderingLook_ || !ShowsPlainText() || look == looks_.cend() || !LooksFit()) {
-        QLineEdit::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, *look);
+    QLineEdit::paintEvent(event);
+    repaintPending_ = false;
+    digits_->ScreenRepainted();
 }
 
 void NumberBox::changeEvent(QEvent* event) {
-    // Anything that changes how the box looks makes the kept looks stale.
+    // Anything that changes how the box looks makes the rendered digits stale.
     switch (event->type()) {
         case QEvent::FontChange:
         case QEvent::PaletteChange:
@@ -51,7 +56,7 @@ void NumberBox::changeEvent(QEvent* event) {
         case QEvent::LayoutDirectionChange:
         case QEvent::ReadOnlyChange:
         case QEvent::ActivationChange:  // the palette's active or inactive colours
-            looks_.clear();
+            digits_->Forget();
             break;
         default:
             break;
@@ -59,5 +64,9 @@ void NumberBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
 }
 
+void NumberBox::resizeEvent(QResizeEvent* event) {
+    digits_->Forget();
+    QLineEdit::resizeEvent(event);
+}
 
 }  // namespace morvanta

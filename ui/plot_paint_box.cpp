@@ -19,7 +19,8 @@ constexpr int PlotDotsPerInch = 96;
 PlotPaintBox::PlotPaintBox(QWidget* parent)
     : QWidget(parent),
       image_(reinterpret_cast<uchar*>(Bits()), MapWidth, MapHeight, BytesPerLine,
-             QImage::Format_RGB32) {
+             QImage::Format_RGB32),
+      canvas_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the image
     setFocusPolicy(Qt::NoFocus);
     resize(MapWidth, MapHeight);
@@ -43,27 +44,42 @@ void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
     Changed(ClipToSurface({cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1}));
 }
 
-void PlotPaintBox::LineTo(int x, int y) {
-    drawingSegment_ = true;
-    RasterSurface::LineTo(x, y);
-    drawingSegment_ = false;
-}
+void PlotPaintBox::Changed(const PixelRect& rect) { Show(rect, std::nullopt); }
 
-void PlotPaintBox::Changed(const PixelRect& rect) {
+void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) { Show(rect, Pack(PenColor())); }
+
+void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> lineColor) {
     if (rect.Empty() || !isVisible()) return;
     const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    // A repaint flushes everything dirty in the window, so one flush a step carries both the
-    // step number and the segment before it. Should nothing follow, the event loop flushes.
-    if (drawingSegment_)
-        update(area);
-    else
-        repaint(area);
+    // A run draws a line after showing each step's number, and the number of the next step,
+    // or the trial's end dot, follows before anything else is computed. So a line waits for
+    // that flush: one flush a step, as a bare X program would make. Should nothing follow,
+    // the event loop flushes.
+    if (!canvas_.Begin()) {
+        if (lineColor)
+            update(area);  // the next repaint in the window carries it
+        else
+            repaint(area);
+        return;
+    }
+    if (lineColor) {
+        canvas_.PutPixelsOf(image_, area, *lineColor);
+    } else {
+        canvas_.PutImage(image_, area, area.topLeft());
+        canvas_.Flush();
+    }
+    // The toolkit paints the same pixels from the image once the run lets events through.
+    if (!unpainted_.contains(area)) {
+        unpainted_ |= area;
+        update(unpainted_);
+    }
 }
 
 void PlotPaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
     painter.drawImage(area.topLeft(), image_, area);
+    if ((QRegion(unpainted_) - event->region()).isEmpty()) unpainted_ = QRect();
 }
 
 void PlotPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -131,7 +131,10 @@ void TForm1::CreateControls() {
         button->setFocusPolicy(Qt::StrongFocus);
     }
 
-    const QFont editFont = DesignFont(ProportionalGothic, s(13));
+    QFont editFont = DesignFont(ProportionalGothic, s(13));
+    // Whole-pixel digits, as on the classic desktop: each digit then looks the same wherever
+    // it stands, which lets a run put its numbers on the screen digit by digit.
+    editFont.setHintingPreference(QFont::PreferFullHinting);
     Edit1 = new NumberBox(form);
     Edit1->setGeometry(s.Rect(128, 480, 40, 21));
     Edit2 = new NumberBox(form);

@@ -9,8 +9,11 @@ namespace morvanta {
 // Each outlet hands control to the toolkit, which may catch an error in an event it
 // delivers meanwhile; the run ends there, as with an error of its own.
 
+// A trial's start, or the run's end, brings the boxes' texts up to date.
 void EditOutlets::ShowTrialNumber(int n) {
+    step_.SyncText();
     trial_.ShowNumber(n);
+    trial_.SyncText();
     RaiseHeldToolkitError();
 }
 
@@ -21,6 +24,7 @@ void EditOutlets::ShowStepNumber(int n) {
 }
 
 void EditOutlets::AppendLog(const std::string& line) {
+    step_.SyncText();
     log_.appendPlainText(QString::fromStdString(line));
     RaiseHeldToolkitError();
 }

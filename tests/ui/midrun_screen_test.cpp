@@ -63,12 +63,13 @@ private slots:
             if (step != stopAt) return;
             // The step's number and everything the steps before it drew are on the screen.
             moment.step = step;
-            moment.shownNumber = form->Edit2->text();
             moment.screenPlot = ScreenPart(*form, form->MapBox);
             moment.heldPlot = form->MapBox->Image().copy();  // a deep copy: the run goes on
             moment.screenNumber = ScreenPart(*form, form->Edit2);
+            // The box's own painting of its number, and its text, which a paint brings up to date.
             moment.heldNumber =
                 form->Edit2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            moment.shownNumber = form->Edit2->text();
         });
         QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
 

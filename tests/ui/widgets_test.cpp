@@ -1,5 +1,5 @@
-// The window's own widgets: the classic style's edit-box bevel and the number boxes' kept
-// looks must paint exactly what the toolkit's own painting gives.
+// The window's own widgets: the classic style's edit-box bevel and the number boxes must
+// paint exactly what the toolkit's own painting gives.
 
 #include <QLineEdit>
 #include <QStyleFactory>
@@ -65,28 +65,6 @@ private slots:
             QCOMPARE(box.text(), QString::number(n));
             QCOMPARE(Look(box), PlainLook(box));
         }
-        QCOMPARE(box.KeptLooks(), 5);
-        box.ShowNumber(10);
-        QCOMPARE(box.KeptLooks(), 5);  // shown before: painted from what was kept
-        QCOMPARE(Look(box), PlainLook(box));
-    }
-
-    void numberBoxForgetsLooksWhenItsLookChanges() {
-        NumberBox box;
-        box.resize(40, 21);
-        box.ShowNumber(12);
-        box.ShowNumber(13);
-        QCOMPARE(box.KeptLooks(), 2);
-        box.setFont(DesignFont(FixedGothic, 16, true));
-        QCOMPARE(box.KeptLooks(), 0);
-        box.ShowNumber(13);
-        QCOMPARE(Look(box), PlainLook(box));
-        box.resize(60, 25);
-        box.ShowNumber(14);
-        QCOMPARE(box.KeptLooks(), 1);
-        QCOMPARE(Look(box), PlainLook(box));
-        box.setEnabled(false);
-        QCOMPARE(box.KeptLooks(), 0);
     }
 
     void typedTextIsPaintedByTheLineEdit() {
@@ -99,7 +77,7 @@ private slots:
         QCOMPARE(box->text(), QString("5x"));
         box->clearFocus();
         QCOMPARE(Look(*box), PlainLook(*box));
-        // Selected text shows as selected, not as the kept plain look.
+        // Selected text shows as selected.
         box->ShowNumber(5);
         box->selectAll();
         QVERIFY(Look(*box) != PlainLook(*box));
