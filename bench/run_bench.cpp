@@ -15,7 +15,7 @@ constexpr int HundredTrialsItem = 3;
 constexpr int HundredTrials = 100;
 
 // Counts steps so that the driver's figure is per step, like the bare loop's.
-class CountingOutlets : public testing::NullOutlets {
+class CountingOutlets : public testkit::NullOutlets {
 public:
     void ShowStepNumber(int) override { ++steps; }
     long steps = 0;
@@ -23,9 +23,9 @@ public:
 
 void BM_RunTrials(benchmark::State& state) {
     const int scenario = static_cast<int>(state.range(0));
-    const testing::FixedSettings settings(HundredTrialsItem, scenario);
-    const auto clock = testing::FixedClock::ForSeed(43200000);
-    testing::NullSurface surface;
+    const testkit::FixedSettings settings(HundredTrialsItem, scenario);
+    const auto clock = testkit::FixedClock::ForSeed(43200000);
+    testkit::NullSurface surface;
     CountingOutlets outlets;
     for (auto _ : state) RunTrials(settings, outlets, surface, clock, 623, 610);
     state.counters["ns_per_step"] = benchmark::Counter(
@@ -35,7 +35,7 @@ void BM_RunTrials(benchmark::State& state) {
 
 void BM_BareModelLoop(benchmark::State& state) {
     const auto scenario = static_cast<Scenario>(state.range(0));
-    const auto clock = testing::FixedClock::ForSeed(43200000);
+    const auto clock = testkit::FixedClock::ForSeed(43200000);
     long steps = 0;
     for (auto _ : state) {
         SeedFromClock(clock);

@@ -17,6 +17,7 @@
 
 #include "tests/support/clocks.h"
 #include "ui/application.h"
+#include "ui/platform_choice.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    morvanta::PrepareToolkitEnvironment();
+
     morvanta::Application application(argc, argv);
     morvanta::TForm1 Form1;
     Form1.show();
@@ -53,7 +56,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QCoreApplication::processEvents();
 
-    const morvanta::testing::AdvancingClock clock(43200000);
+    const morvanta::testkit::AdvancingClock clock(43200000);
     Form1.SetClock(clock);
     Form1.RadioGroup1->SetItemIndex(HundredTrialsItem);
 

@@ -63,7 +63,7 @@ void RoundTrip() {
 }
 
 int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
-    const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
+    const auto clock = morvanta::testkit::FixedClock::ForSeed(43200000);
     form.SetClock(clock);
     form.RadioGroup1->SetItemIndex(trialsItem);
     form.RadioGroup2->SetItemIndex(scenario);
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s run SCENARIO | startup\n", argv[0]);
         return 2;
     }
-    morvanta::PreferX11OnWayland();
+    morvanta::PrepareToolkitEnvironment();
     morvanta::Application application(argc, argv);
     morvanta::TForm1 Form1;
     Form1.show();

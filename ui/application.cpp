@@ -25,21 +25,8 @@ QString ErrorBoxText(const QString& errorText) {
     return errorText;
 }
 
-namespace {
-
-// Settings the toolkit reads when the application object is made.
-int& PrepareToolkit(int& argc) {
-    // Runs repaint small areas after every step. Over X11's shared-memory extension each of
-    // those flushes waits for a round trip to the server; plain image requests do not, and
-    // are several times faster at this size.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-    return argc;
-}
-
-}  // namespace
-
 Application::Application(int& argc, char** argv)
-    : QApplication(PrepareToolkit(argc), argv),
+    : QApplication(argc, argv),
       title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);

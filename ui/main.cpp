@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     if (command.action != morvanta::CommandLine::Action::Window)
         return morvanta::RunCommand(command, argv[0]);
     morvanta::ToolkitArguments toolkit(argv[0]);
-    morvanta::PreferX11OnWayland();
+    morvanta::PrepareToolkitEnvironment();
     morvanta::WatchToolkitStart();
     morvanta::Application application(toolkit.argc, toolkit.argv);
     if (!morvanta::ToolkitStartedOnUsableScreen()) return 1;

@@ -9,4 +9,9 @@ namespace morvanta {
 // object is made.
 void PreferX11OnWayland();
 
+// Every setting the program makes in the environment for the toolkit, which reads them when
+// the application object is made: the platform choice above, and no shared-memory images on
+// X11. Call before the application object is made.
+void PrepareToolkitEnvironment();
+
 }  // namespace morvanta

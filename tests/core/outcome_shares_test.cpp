@@ -25,7 +25,7 @@ Shares SharesOverTheDay(Scenario scenario) {
     std::array<int, 3> counts{};
     Shares shares;
     for (int second = 0; second < SecondsPerDay; ++second) {
-        SeedFromClock(testing::FixedClock({second / 3600, second / 60 % 60, second % 60, 0}));
+        SeedFromClock(testkit::FixedClock({second / 3600, second / 60 % 60, second % 60, 0}));
         ModelState model;
         InitRunParameters(model);
         SetUpTrial(model, scenario);

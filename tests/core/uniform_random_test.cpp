@@ -9,7 +9,7 @@
 namespace morvanta {
 namespace {
 
-using testing::FixedClock;
+using testkit::FixedClock;
 
 constexpr double TwoToMinus32 = 1.0 / 4294967296.0;
 

@@ -15,6 +15,7 @@
 
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
+#include "ui/platform_choice.h"
 #include "ui/tform1.h"
 #include "ui/toolkit_start.h"
 
@@ -30,10 +31,10 @@ QString PlaySession(morvanta::TForm1& form) {
         QTest::mouseClick(form.RadioGroup1->Item(TenTrialsItem), Qt::LeftButton, {}, QPoint(5, 8));
         QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
         QCoreApplication::processEvents();
-        if (morvanta::testing::EndOfJobLines(form) != scenario + 1 || form.Edit1->text() != "10")
+        if (morvanta::testkit::EndOfJobLines(form) != scenario + 1 || form.Edit1->text() != "10")
             return QString("run %1 left %2 log lines and trial %3")
                 .arg(scenario + 1)
-                .arg(morvanta::testing::EndOfJobLines(form))
+                .arg(morvanta::testkit::EndOfJobLines(form))
                 .arg(form.Edit1->text());
         // Clicks on the plot clear it; the next run draws it afresh.
         for (const QPoint at : {QPoint(100, 100), QPoint(399, 1), QPoint(200, 300)})
@@ -49,10 +50,11 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     morvanta::WatchToolkitStart();
+    morvanta::PrepareToolkitEnvironment();
     morvanta::Application application(argc, argv);
     if (!morvanta::ToolkitStartedOnUsableScreen()) return 1;
     morvanta::TForm1 Form1;
-    const auto clock = morvanta::testing::FixedClock::ForSeed(43200000);
+    const auto clock = morvanta::testkit::FixedClock::ForSeed(43200000);
     Form1.SetClock(clock);
     Form1.show();
 

@@ -7,8 +7,8 @@
 namespace morvanta {
 namespace {
 
-using testing::Journal;
-using testing::RecordingSurface;
+using testkit::Journal;
+using testkit::RecordingSurface;
 
 TEST(ToPixel, RoundsHalvesToEven) {
     EXPECT_EQ(RoundHalfEven(150.5), 150);

@@ -6,7 +6,7 @@
 
 #include "core/clock_source.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 class FixedClock : public ClockSource {
 public:
@@ -38,4 +38,4 @@ private:
     std::int64_t step_;
 };
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit

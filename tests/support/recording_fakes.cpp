@@ -1,6 +1,6 @@
 #include "tests/support/recording_fakes.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 void RecordingOutlets::ShowTrialNumber(int n) {
     journal_.push_back("ShowTrialNumber " + std::to_string(n));
@@ -12,4 +12,4 @@ void RecordingOutlets::AppendLog(const std::string& line) {
     journal_.push_back("AppendLog " + line);
 }
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit

@@ -11,7 +11,7 @@
 #include "tests/support/clocks.h"
 #include "tests/support/recording_surface.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 class FixedSettings : public RunSettings {
 public:
@@ -43,4 +43,4 @@ public:
     void AppendLog(const std::string&) override {}
 };
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 namespace {
 
 std::string Numbers(std::initializer_list<int> values) {
@@ -39,4 +39,4 @@ void RecordingSurface::TextOut(int x, int y, const std::string& text) {
     journal_.push_back("TextOut" + Numbers({x, y}) + ' ' + text);
 }
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit

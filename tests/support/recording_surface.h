@@ -8,7 +8,7 @@
 
 #include "plot/plot_surface.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 using Journal = std::vector<std::string>;
 
@@ -43,4 +43,4 @@ public:
     void TextOut(int, int, const std::string&) override {}
 };
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit

@@ -6,7 +6,7 @@
 
 #include "form_fixture.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 class BatchPngTest : public QObject {
     Q_OBJECT
@@ -62,7 +62,7 @@ class BatchPngTest : public QObject {
     }
 };
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit
 
-MORVANTA_WINDOW_TEST_MAIN(morvanta::testing::BatchPngTest)
+MORVANTA_WINDOW_TEST_MAIN(morvanta::testkit::BatchPngTest)
 #include "batch_png_test.moc"

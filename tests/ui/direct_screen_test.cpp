@@ -15,8 +15,8 @@
 
 namespace morvanta {
 
-using testing::FixedClock;
-using testing::ShowNewForm;
+using testkit::FixedClock;
+using testkit::ShowNewForm;
 
 namespace {
 

@@ -12,13 +12,13 @@
 
 namespace morvanta {
 
-using testing::EndOfJobLines;
-using testing::FixedClock;
-using testing::NavyColor;
-using testing::RedColor;
-using testing::WhiteColor;
-using testing::PlotColor;
-using testing::ShowNewForm;
+using testkit::EndOfJobLines;
+using testkit::FixedClock;
+using testkit::NavyColor;
+using testkit::RedColor;
+using testkit::WhiteColor;
+using testkit::PlotColor;
+using testkit::ShowNewForm;
 
 namespace {
 
@@ -139,9 +139,9 @@ private slots:
         form_->showMinimized();
         form_->showNormal();
         form_->MapBox->repaint();
-        QCOMPARE(testing::PaintedColor(form_->MapBox, {290, 135}), RedColor);
+        QCOMPARE(testkit::PaintedColor(form_->MapBox, {290, 135}), RedColor);
         QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(testing::PaintedColor(form_->MapBox, {290, 135}), NavyColor);
+        QCOMPARE(testkit::PaintedColor(form_->MapBox, {290, 135}), NavyColor);
     }
 
     void paintBoxIsSetBackTo400By400() {

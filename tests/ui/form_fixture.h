@@ -9,9 +9,10 @@
 #include "tests/support/recording_fakes.h"
 #include "ui/application.h"
 #include "ui/colors.h"
+#include "ui/platform_choice.h"
 #include "ui/tform1.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 
 // A new shown window, with focus as at start-up.
 inline std::unique_ptr<TForm1> ShowNewForm(const ClockSource* clock = nullptr) {
@@ -68,11 +69,12 @@ inline void AddDesignedGeometryRows() {
         QTest::newRow("StaticText1") << "StaticText1" << QRect(61, 2, 335, 31);
 }
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit
 
 // Qt Test main for the window tests: the application object is the program's own.
 #define MORVANTA_WINDOW_TEST_MAIN(TestClass)                  \
     int main(int argc, char** argv) {                         \
+        morvanta::PrepareToolkitEnvironment();                \
         morvanta::Application application(argc, argv);       \
         TestClass test;                                       \
         return QTest::qExec(&test, argc, argv);               \

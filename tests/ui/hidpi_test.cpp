@@ -10,7 +10,7 @@
 
 namespace morvanta {
 
-using testing::ShowNewForm;
+using testkit::ShowNewForm;
 
 namespace {
 
@@ -44,7 +44,7 @@ private slots:
     }
 
     void controlsAtTheirDesignedLogicalPlaces_data() {
-        testing::AddDesignedGeometryRows();
+        testkit::AddDesignedGeometryRows();
     }
     void controlsAtTheirDesignedLogicalPlaces() {
         QFETCH(QString, name);

@@ -11,9 +11,9 @@
 
 namespace morvanta {
 
-using testing::PaintedColor;
-using testing::PlotColor;
-using testing::ShowNewForm;
+using testkit::PaintedColor;
+using testkit::PlotColor;
+using testkit::ShowNewForm;
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -40,7 +40,7 @@ private slots:
     }
 
     void controlGeometry_data() {
-        testing::AddDesignedGeometryRows();
+        testkit::AddDesignedGeometryRows();
     }
     void controlGeometry() {
         QFETCH(QString, name);

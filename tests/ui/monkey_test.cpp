@@ -24,7 +24,7 @@
 
 namespace morvanta {
 
-using testing::ShowNewForm;
+using testkit::ShowNewForm;
 
 namespace {
 
@@ -424,15 +424,15 @@ private:
         if (toLog) {
             // What a person types may make or break lines that read like a run's.
             if (runs != 0) return QString("input to the log started %1 run(s)").arg(runs);
-            typedLines_ += testing::EndOfJobLines(log) - testing::EndOfJobLines(before.log);
+            typedLines_ += testkit::EndOfJobLines(log) - testkit::EndOfJobLines(before.log);
         } else if (log != WithRunLines(before.log, runs)) {
             return QString("after %1 run(s) the log changed from \"%2\" to \"%3\"")
                 .arg(runs)
                 .arg(before.log.right(60), log.right(60));
         }
-        if (testing::EndOfJobLines(log) != formRuns_ + typedLines_)
+        if (testkit::EndOfJobLines(log) != formRuns_ + typedLines_)
             return QString("the log has %1 \"%2\" lines for %3 runs and %4 typed")
-                .arg(testing::EndOfJobLines(log))
+                .arg(testkit::EndOfJobLines(log))
                 .arg(EndOfJobLine)
                 .arg(formRuns_)
                 .arg(typedLines_);
@@ -460,7 +460,7 @@ private:
     const std::uint32_t seed_ = SeedFromEnvironment();
     const int eventCount_ = EventCountFromEnvironment();
     std::mt19937 rng_{seed_};
-    testing::AdvancingClock clock_{43200000};
+    testkit::AdvancingClock clock_{43200000};
     std::unique_ptr<TForm1> form_;
     QTimer modalWatch_;
     QStringList errorBoxes_;

@@ -10,7 +10,7 @@
 #include "form_fixture.h"
 #include "plot/isoclines.h"
 
-namespace morvanta::testing {
+namespace morvanta::testkit {
 namespace {
 
 constexpr int TrialsOne = 0;
@@ -122,7 +122,7 @@ class PlotMenuTest : public QObject {
         QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(CountOf(form_->MapBox->Image(), Muted) > 500);
         QCOMPARE(PlotColor(*form_, 128, 268), Muted);  // the saddle's rim at (0.36, 0.36)
-        QCOMPARE(PlotColor(*form_, 128, 272), testing::NavyColor);  // the saddle is hollow
+        QCOMPARE(PlotColor(*form_, 128, 272), testkit::NavyColor);  // the saddle is hollow
 
         Run(CompSevereItem);                           // the run's empty plot has them too
         QCOMPARE(PlotColor(*form_, 290, 376), Muted);  // the stable (0.9, 0)'s top rim
@@ -140,7 +140,7 @@ class PlotMenuTest : public QObject {
     }
 };
 
-}  // namespace morvanta::testing
+}  // namespace morvanta::testkit
 
-MORVANTA_WINDOW_TEST_MAIN(morvanta::testing::PlotMenuTest)
+MORVANTA_WINDOW_TEST_MAIN(morvanta::testkit::PlotMenuTest)
 #include "plot_menu_test.moc"

@@ -68,7 +68,7 @@ private slots:
     }
 
     void typedTextIsPaintedByTheLineEdit() {
-        auto form = testing::ShowNewForm();
+        auto form = testkit::ShowNewForm();
         QVERIFY(form);
         NumberBox* box = form->Edit2;
         box->ShowNumber(5);

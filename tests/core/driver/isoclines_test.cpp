@@ -12,9 +12,9 @@
 namespace morvanta {
 namespace {
 
-using testing::Journal;
-using testing::RecordingSurface;
-using testing::ToText;
+using testkit::Journal;
+using testkit::RecordingSurface;
+using testkit::ToText;
 
 Journal Draw(Scenario scenario) {
     Journal journal;

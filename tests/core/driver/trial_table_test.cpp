@@ -12,11 +12,11 @@
 namespace morvanta {
 namespace {
 
-using testing::FixedClock;
-using testing::FixedSettings;
-using testing::Journal;
-using testing::RecordingOutlets;
-using testing::RecordingSurface;
+using testkit::FixedClock;
+using testkit::FixedSettings;
+using testkit::Journal;
+using testkit::RecordingOutlets;
+using testkit::RecordingSurface;
 
 constexpr int TrialsOne = 0;
 constexpr int TrialsTen = 1;
