@@ -28,9 +28,9 @@ void BM_RunTrials(benchmark::State& state) {
     testkit::NullSurface surface;
     CountingOutlets outlets;
     for (auto _ : state) RunTrials(settings, outlets, surface, clock, 623, 610);
-    state.counters["ns_per_step"] = benchmark::Counter(
-        static_cast<double>(outlets.steps), benchmark::Counter::kIsRate |
-                                                benchmark::Counter::kInvert);
+    state.counters["ns_per_step"] =
+        benchmark::Counter(static_cast<double>(outlets.steps),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_BareModelLoop(benchmark::State& state) {

@@ -69,8 +69,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (run == WarmRuns) warmKb = ResidentKilobytes();
-        if (run % 50 == 0)
-            std::fprintf(stderr, "run=%d rss_kb=%ld\n", run, ResidentKilobytes());
+        if (run % 50 == 0) std::fprintf(stderr, "run=%d rss_kb=%ld\n", run, ResidentKilobytes());
     }
     const long lastKb = ResidentKilobytes();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

@@ -10,12 +10,12 @@
 //   window_bench startup        process start to the window's first frame: startup_ms=...
 // The start-up mode builds the program exactly as main() does, so it measures the same work.
 
+#include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
-#include <xcb/xcb.h>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -77,11 +77,12 @@ int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     const std::chrono::duration<double, std::micro> elapsed =
         std::chrono::steady_clock::now() - start;
     const long long bytes = BytesWritten() - bytesBefore;
-    std::printf("platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f "
-                "bytes_per_step=%.1f\n",
-                qPrintable(QGuiApplication::platformName()), scenario, steps, elapsed.count() / 1e6,
-                elapsed.count() / static_cast<double>(steps),
-                static_cast<double>(bytes) / static_cast<double>(steps));
+    std::printf(
+        "platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f "
+        "bytes_per_step=%.1f\n",
+        qPrintable(QGuiApplication::platformName()), scenario, steps, elapsed.count() / 1e6,
+        elapsed.count() / static_cast<double>(steps),
+        static_cast<double>(bytes) / static_cast<double>(steps));
     return 0;
 }
 
@@ -106,5 +107,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     WaitUntilExposed(Form1);
-    return MeasureRun(Form1, ScenarioItem(argv[2]), argc >= 4 ? std::atoi(argv[3]) : HundredTrialsItem);
+    return MeasureRun(Form1, ScenarioItem(argv[2]),
+                      argc >= 4 ? std::atoi(argv[3]) : HundredTrialsItem);
 }

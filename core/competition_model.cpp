@@ -5,8 +5,7 @@
 namespace morvanta {
 
 Scenario ScenarioFromItem(int item) {
-    return item >= 0 && item < ScenarioCount ? static_cast<Scenario>(item)
-                                             : Scenario::StartPoint;
+    return item >= 0 && item < ScenarioCount ? static_cast<Scenario>(item) : Scenario::StartPoint;
 }
 
 Vector2 MatVec2(const Matrix2& A, const Vector2& N) {
@@ -45,8 +44,8 @@ void SetUpTrial(ModelState& model, Scenario scenario) {
     // The order of the draws is part of the model: N[1] then N[2] in the random-start
     // scenarios, A[1][2] then A[2][1] in the random-coefficient one.
     for (std::size_t i = 0; i < 2; ++i) {
-        model.N[i] = scenario == Scenario::StartPoint ? StartDensity
-                                                      : NextUniform() * RandomStartScale;
+        model.N[i] =
+            scenario == Scenario::StartPoint ? StartDensity : NextUniform() * RandomStartScale;
         for (std::size_t j = 0; j < 2; ++j)
             model.A[i][j] = i == j ? DiagonalCoefficient : OffDiagonalCoefficient(scenario);
     }

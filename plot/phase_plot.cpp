@@ -4,8 +4,7 @@ namespace morvanta {
 namespace {
 
 void DrawDot(PlotSurface& surface, PlotPoint p) {
-    surface.Ellipse(p.x - MarkerRadius, p.y - MarkerRadius, p.x + MarkerRadius,
-                    p.y + MarkerRadius);
+    surface.Ellipse(p.x - MarkerRadius, p.y - MarkerRadius, p.x + MarkerRadius, p.y + MarkerRadius);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 namespace morvanta {
 
 PixelRect ClipToSurface(const PixelRect& rect) {
-    PixelRect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
-                      std::min(rect.right, MapWidth), std::min(rect.bottom, MapHeight)};
+    PixelRect clipped{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, MapWidth),
+                      std::min(rect.bottom, MapHeight)};
     return clipped.Empty() ? PixelRect{} : clipped;
 }
 
@@ -106,8 +106,8 @@ void RasterSurface::Ellipse(int x1, int y1, int x2, int y2) {
     for (int y = y1; y < y2; ++y) {
         for (int x = x1; x < x2; ++x) {
             if (!inside(x, y)) continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) ||
-                              !inside(x, y + 1);
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             SetPixel(x, y, edge ? pen_ : brush_);
         }
     }

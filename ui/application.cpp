@@ -26,8 +26,7 @@ QString ErrorBoxText(const QString& errorText) {
 }
 
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv),
-      title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
+    : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);
     InstallFontSubstitutes();

@@ -29,18 +29,18 @@ std::string ProgramName(const char* program) {
 }
 
 class BatchSettings : public RunSettings {
-  public:
+public:
     explicit BatchSettings(const BatchOptions& options) : options_(options) {}
     int TrialsChoice() const override { return options_.trialsItem; }
     int ScenarioChoice() const override { return options_.scenarioItem; }
 
-  private:
+private:
     const BatchOptions& options_;
 };
 
 // Nobody watches the counters or the log of a batch run.
 class SilentOutlets : public RunOutlets {
-  public:
+public:
     void ShowTrialNumber(int) override {}
     void ShowStepNumber(int) override {}
     void AppendLog(const std::string&) override {}
@@ -48,19 +48,19 @@ class SilentOutlets : public RunOutlets {
 
 // The time of day whose milliseconds since midnight are the seed.
 class SeedClock : public ClockSource {
-  public:
+public:
     explicit SeedClock(std::uint32_t seed) : seed_(static_cast<int>(seed)) {}
     TimeOfDay NowUtc() const override {
         return {seed_ / 3'600'000, seed_ / 60'000 % 60, seed_ / 1000 % 60, seed_ % 1000};
     }
 
-  private:
+private:
     int seed_;
 };
 
 // Collects the trials and, when asked, draws the isoclines onto the empty plot of the run.
 class BatchObserver : public TrialTable {
-  public:
+public:
     BatchObserver(PlotSurface& surface, const BatchOptions& options)
         : surface_(surface), options_(options) {}
     void RunStarted(std::uint32_t seed) override {
@@ -69,7 +69,7 @@ class BatchObserver : public TrialTable {
             DrawScenarioIsoclines(surface_, ScenarioFromItem(options_.scenarioItem));
     }
 
-  private:
+private:
     PlotSurface& surface_;
     const BatchOptions& options_;
 };

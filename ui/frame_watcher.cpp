@@ -14,8 +14,7 @@ FrameWatcher::FrameWatcher(QWidget* window) : QObject(window), window_(window) {
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection) return;
     static constexpr char name[] = "_NET_FRAME_EXTENTS";
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, std::strlen(name), name);
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::strlen(name), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     if (!reply) return;
     frameExtentsAtom_ = reply->atom;
@@ -38,7 +37,8 @@ bool FrameWatcher::nativeEventFilter(const QByteArray& eventType, void* message,
         return false;
     // The toolkit reads the new extents when it handles this same event, after this filter:
     // tell the window once that is done.
-    QMetaObject::invokeMethod(this, [this] { emit FrameChanged(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit FrameChanged(); }, Qt::QueuedConnection);
     return false;
 }
 

@@ -18,8 +18,7 @@ public:
     explicit FrameWatcher(QWidget* window);
     ~FrameWatcher() override;
 
-    bool nativeEventFilter(const QByteArray& eventType, void* message,
-                           qintptr* result) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 signals:
     // Emitted once the toolkit has taken in the new frame: QWindow::frameMargins() tells it.

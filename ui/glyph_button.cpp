@@ -54,8 +54,8 @@ void GlyphButton::paintEvent(QPaintEvent*) {
 
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
     painter.drawImage(GlyphRect().topLeft() + shift, isEnabled() ? normalGlyph_ : disabledGlyph_);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QRect caption = CaptionRect().translated(shift);
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text());
 

@@ -18,7 +18,7 @@ namespace morvanta {
 class NumberBox : public QLineEdit {
     Q_OBJECT
 
-  public:
+public:
     explicit NumberBox(QWidget* parent = nullptr);
     ~NumberBox() override;
 
@@ -26,13 +26,13 @@ class NumberBox : public QLineEdit {
     // Makes the text the number last shown.
     void SyncText();
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     QString number_;
     bool textBehind_ = false;
     bool repaintPending_ = false;

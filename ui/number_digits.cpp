@@ -19,7 +19,7 @@ constexpr int None = 10;  // no digit before, or the end of the number
 
 // A line edit whose style option is at hand, to find where it draws its text.
 class LineEditModel : public QLineEdit {
-  public:
+public:
     using QLineEdit::initStyleOption;
 };
 

@@ -21,7 +21,7 @@ namespace morvanta {
 // changed digit. Before they are used, numbers composed of them are checked to be pixel for
 // pixel what the line edit paints; if not, the box is left to paint itself.
 class NumberDigits {
-  public:
+public:
     explicit NumberDigits(const QLineEdit& box);
     ~NumberDigits();
     NumberDigits(const NumberDigits&) = delete;
@@ -35,7 +35,7 @@ class NumberDigits {
     // The box's look changed: render the digits again before the next use.
     void Forget();
 
-  private:
+private:
     enum class State { Stale, Ready, Unusable };
     bool Render();
     // The kept cell of a digit (or of the end of a number, 10) after a digit (or none, 10).

@@ -18,7 +18,7 @@ namespace morvanta {
 class PlotMenu : public QObject {
     Q_OBJECT
 
-  public:
+public:
     // Asks where to save: the dialog's caption and file filter in, a path (empty: cancelled) out.
     using FileChooser = std::function<QString(const QString& caption, const QString& filter)>;
 
@@ -40,16 +40,16 @@ class PlotMenu : public QObject {
     QAction* ShowIsoclines;
     QAction* TallyOutcomes;
 
-  private:
+private:
     class RunWatcher : public TrialTable {
-      public:
+    public:
         explicit RunWatcher(PlotMenu& menu) : menu_(menu) {}
         void RunStarted(std::uint32_t seed) override {
             TrialTable::RunStarted(seed);
             menu_.DrawOverEmptyPlot();
         }
 
-      private:
+    private:
         PlotMenu& menu_;
     };
 

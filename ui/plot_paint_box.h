@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <optional>
 #include <QWidget>
+#include <optional>
 
 #include "plot/raster_surface.h"
 #include "ui/x11_window_canvas.h"

@@ -41,8 +41,7 @@ void RadioGroup::SetItemIndex(int index) {
 }
 
 QRadioButton* RadioGroup::Item(int index) const {
-    return index >= 0 && index < ItemCount() ? buttons_[static_cast<std::size_t>(index)]
-                                             : nullptr;
+    return index >= 0 && index < ItemCount() ? buttons_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 void RadioGroup::Step(int from, int step) {

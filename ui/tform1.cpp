@@ -48,9 +48,7 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QScrollArea(parent),
-      scale_(DefaultFontCellHeight()),
-      client_(new QWidget) {
+    : QScrollArea(parent), scale_(DefaultFontCellHeight()), client_(new QWidget) {
     setObjectName("Form1");
     setWindowTitle("Morvanta");
     setFrameShape(QFrame::NoFrame);
@@ -111,8 +109,8 @@ void TForm1::CreateControls() {
     Panel1->setFocusPolicy(Qt::NoFocus);
 
     const QFont groupFont = DesignFont(FixedGothic, s(13), true);
-    RadioGroup2 = new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1,
-                                 Panel1);
+    RadioGroup2 =
+        new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1, Panel1);
     RadioGroup2->setFont(groupFont);
     SetColors(RadioGroup2, ToQColor(Navy));
     RadioGroup2->setGeometry(s.Rect(128, 16, 121, 73));
@@ -172,12 +170,19 @@ void TForm1::CreateControls() {
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColors(StaticText1, ToQColor(Navy), StaticText1->palette().color(QPalette::ToolTipBase));
 
-    const std::pair<QWidget*, const char*> names[] = {
-        {Label3, "Label3"},   {Label2, "Label2"},           {MapBox, "MapBox"},
-        {Image1, "Image1"},   {Panel1, "Panel1"},           {RadioGroup2, "RadioGroup2"},
-        {BitBtn1, "BitBtn1"}, {BitBtn2, "BitBtn2"},         {Edit1, "Edit1"},
-        {Edit2, "Edit2"},     {Memo1, "Memo1"},             {RadioGroup1, "RadioGroup1"},
-        {StaticText1, "StaticText1"}};
+    const std::pair<QWidget*, const char*> names[] = {{Label3, "Label3"},
+                                                      {Label2, "Label2"},
+                                                      {MapBox, "MapBox"},
+                                                      {Image1, "Image1"},
+                                                      {Panel1, "Panel1"},
+                                                      {RadioGroup2, "RadioGroup2"},
+                                                      {BitBtn1, "BitBtn1"},
+                                                      {BitBtn2, "BitBtn2"},
+                                                      {Edit1, "Edit1"},
+                                                      {Edit2, "Edit2"},
+                                                      {Memo1, "Memo1"},
+                                                      {RadioGroup1, "RadioGroup1"},
+                                                      {StaticText1, "StaticText1"}};
     for (const auto& [widget, name] : names) widget->setObjectName(name);
     for (QLabel* label : {Label3, Label2, StaticText1}) label->setFocusPolicy(Qt::NoFocus);
 

@@ -8,9 +8,9 @@
 #include "core/uniform_random.h"
 #include "ui/glyph_button.h"
 #include "ui/layout_scale.h"
-#include "ui/plot_paint_box.h"
 #include "ui/plain_widgets.h"
 #include "ui/plot_menu.h"
+#include "ui/plot_paint_box.h"
 #include "ui/radio_group.h"
 #include "ui/window_bindings.h"
 

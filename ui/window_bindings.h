@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <QPlainTextEdit>
+#include <functional>
 
 #include "core/driver/run_driver.h"
 #include "core/uniform_random.h"

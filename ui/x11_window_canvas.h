@@ -21,7 +21,7 @@ namespace morvanta {
 // Whatever is drawn this way is missing from the toolkit's backing store; the owner marks
 // it for repainting, and the toolkit then paints the same pixels from the same source.
 class X11WindowCanvas {
-  public:
+public:
     explicit X11WindowCanvas(const QWidget& widget);
     ~X11WindowCanvas();
     X11WindowCanvas(const X11WindowCanvas&) = delete;
@@ -46,7 +46,7 @@ class X11WindowCanvas {
     std::uint32_t Upload(const QImage& image);
     void Release(std::uint32_t pixmap);
 
-  private:
+private:
     bool UsableWindow(std::uintptr_t window);
     void PlaceInWindow();
     void SetForeground(QRgb color);

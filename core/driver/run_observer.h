@@ -9,7 +9,7 @@ namespace morvanta {
 // Watches a run from inside the driver: where the teaching tools collect each trial's start
 // and end. The driver calls it in the order of the run; it draws and shows nothing itself.
 class RunObserver {
-  public:
+public:
     virtual ~RunObserver() = default;
     // After the empty plot is drawn and the random source seeded with seed.
     virtual void RunStarted(std::uint32_t seed) = 0;

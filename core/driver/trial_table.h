@@ -32,14 +32,14 @@ struct TrialRecord {
 
 // The trials of the latest run, collected as the driver reports them.
 class TrialTable : public RunObserver {
-  public:
+public:
     void RunStarted(std::uint32_t seed) override;
     void TrialStarted(int trial, Scenario scenario, const ModelState& model) override;
     void TrialEnded(int trial, int steps, const ModelState& model) override;
 
     const std::vector<TrialRecord>& Records() const { return records_; }
 
-  private:
+private:
     std::uint32_t seed_ = 0;
     std::vector<TrialRecord> records_;
 };

@@ -27,7 +27,7 @@ struct Result {
 };
 
 class BatchProgram : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const char* program = std::getenv("MORVANTA_PROGRAM");
         ASSERT_NE(program, nullptr) << "MORVANTA_PROGRAM names the program under test";

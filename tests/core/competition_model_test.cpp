@@ -60,8 +60,8 @@ TEST(CompetitionModel, FirstStepsOfSeedZeroStartPoint) {
     ModelState model;
     InitRunParameters(model);
     SetUpTrial(model, Scenario::StartPoint);
-    const Vector2 expected[] = {{0.5066667, 0.5058822}, {0.5133096, 0.5117238},
-                                {0.5199260, 0.5175225}};
+    const Vector2 expected[] = {
+        {0.5066667, 0.5058822}, {0.5133096, 0.5117238}, {0.5199260, 0.5175225}};
     for (const Vector2& after : expected) {
         Step(model, Scenario::StartPoint);
         EXPECT_NEAR(model.N[0], after[0], 5e-8);
@@ -140,9 +140,19 @@ struct ReferenceTrial {
 TEST(CompetitionModel, ReferenceTrialsStartEndAndStepCount) {
     const ReferenceTrial trials[] = {
         {0, Scenario::StartPoint, {0.5, 0.5}, 1000, {0.8999999994, 0.8152742}, false, 5e-8},
-        {43200000, Scenario::CompSevere, {0.3018542, 0.3424806}, 675, {0.0099037, 0.8729449},
-         true, 5e-8},
-        {86399999, Scenario::ReversedGrowth, {0.5786045, 0.7961224}, 5, {0.0, 0.9015543}, false,
+        {43200000,
+         Scenario::CompSevere,
+         {0.3018542, 0.3424806},
+         675,
+         {0.0099037, 0.8729449},
+         true,
+         5e-8},
+        {86399999,
+         Scenario::ReversedGrowth,
+         {0.5786045, 0.7961224},
+         5,
+         {0.0, 0.9015543},
+         false,
          5e-8},
         {0, Scenario::CompMild, {1.86e-10, 0.0251040}, 1, {0.0, 0.0}, true, 5e-8},
     };

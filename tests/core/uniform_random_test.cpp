@@ -46,9 +46,8 @@ TEST(UniformRandom, SeedIsMillisecondsSinceUtcMidnight) {
     };
     for (const Case& c : cases) {
         SeedFromClock(FixedClock(c.time));
-        EXPECT_EQ(ProcessRandom().seed, c.seed)
-            << c.time.hour << ':' << c.time.minute << ':' << c.time.second << '.'
-            << c.time.millisecond;
+        EXPECT_EQ(ProcessRandom().seed, c.seed) << c.time.hour << ':' << c.time.minute << ':'
+                                                << c.time.second << '.' << c.time.millisecond;
     }
 }
 

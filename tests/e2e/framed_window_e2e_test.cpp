@@ -57,8 +57,8 @@ protected:
         int format = 0;
         unsigned long count = 0, left = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 4, False,
-                           type, &actualType, &format, &count, &left, &data);
+        XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 4, False, type,
+                           &actualType, &format, &count, &left, &data);
         std::vector<long> values;
         if (data) {
             values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
@@ -81,8 +81,8 @@ protected:
         if (frame.size() != 4) return {};
         int x = 0, y = 0;
         Window child = 0;
-        XTranslateCoordinates(display_, program_->Id(), DefaultRootWindow(display_), 0, 0, &x,
-                              &y, &child);
+        XTranslateCoordinates(display_, program_->Id(), DefaultRootWindow(display_), 0, 0, &x, &y,
+                              &child);
         const auto [width, height] = ClientSize();
         return {x - frame[0], y - frame[2], width + frame[0] + frame[1],
                 height + frame[2] + frame[3]};
@@ -110,8 +110,7 @@ protected:
 TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
     const std::array<long, 4> designed{227, 60, 623, 610};
     EXPECT_TRUE(program_->WaitFor([&] { return Outer() == designed; }, 5s))
-        << "outer " << Outer()[0] << ", " << Outer()[1] << " " << Outer()[2] << " x "
-        << Outer()[3];
+        << "outer " << Outer()[0] << ", " << Outer()[1] << " " << Outer()[2] << " x " << Outer()[3];
     const std::vector<long> frame = Frame();
     ASSERT_EQ(frame.size(), 4U) << "openbox did not tell its frame";
 

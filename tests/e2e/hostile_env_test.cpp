@@ -36,7 +36,9 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+int Lines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
 
 // An environment variable set (or, given nothing, unset) while this lives.
 class ScopedEnv {

@@ -40,12 +40,11 @@ struct RadioItems {
 };
 // "Trials" at (248, 480): two columns of 45 x 16; "Fixed" at (360, 480): one column of
 // 111 x 13.
-const RadioItems Trials{"Trials",
-                        {{{256, 494, 45, 16}, {256, 510, 45, 16}, {301, 494, 45, 16},
-                          {301, 510, 45, 16}}}};
-const RadioItems Fixed{"Fixed",
-                       {{{368, 495, 111, 13}, {368, 508, 111, 13}, {368, 521, 111, 13},
-                         {368, 534, 111, 13}}}};
+const RadioItems Trials{
+    "Trials", {{{256, 494, 45, 16}, {256, 510, 45, 16}, {301, 494, 45, 16}, {301, 510, 45, 16}}}};
+const RadioItems Fixed{
+    "Fixed",
+    {{{368, 495, 111, 13}, {368, 508, 111, 13}, {368, 521, 111, 13}, {368, 534, 111, 13}}}};
 
 // Which item shows the navy dot of the selected one in its indicator, at the item's left;
 // -1 when none does, -2 when more than one does.
@@ -146,8 +145,11 @@ TEST_F(ProgramTest, EveryPixelOfARadioItemSelectsItAndNoneOutside) {
             const std::size_t previous = (i + 1) % 4;
             const int right = r.x + r.width - 1, bottom = r.y + r.height - 1;
             const int middleX = r.x + r.width / 2, middleY = r.y + r.height / 2;
-            for (const auto& [x, y] : {std::pair{r.x, r.y}, {right, r.y}, {r.x, bottom},
-                                      {right, bottom}, {right, middleY}}) {
+            for (const auto& [x, y] : {std::pair{r.x, r.y},
+                                       {right, r.y},
+                                       {r.x, bottom},
+                                       {right, bottom},
+                                       {right, middleY}}) {
                 ClickMiddle(group->items[previous]);
                 ASSERT_TRUE(WaitForSelected(*group, int(previous)));
                 program_->Click(x, y);
@@ -156,8 +158,10 @@ TEST_F(ProgramTest, EveryPixelOfARadioItemSelectsItAndNoneOutside) {
             }
             // Just outside, on each side where no other item lies, nothing changes. A click on
             // the other group afterwards shows when the program has handled the first click.
-            for (const auto& [x, y] : {std::pair{r.x - 1, middleY}, {right + 1, middleY},
-                                      {middleX, r.y - 1}, {middleX, bottom + 1}}) {
+            for (const auto& [x, y] : {std::pair{r.x - 1, middleY},
+                                       {right + 1, middleY},
+                                       {middleX, r.y - 1},
+                                       {middleX, bottom + 1}}) {
                 if (std::any_of(group->items.begin(), group->items.end(),
                                 [&](const Rect& item) { return item.Contains(x, y); }))
                     continue;

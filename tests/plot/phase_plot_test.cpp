@@ -46,16 +46,11 @@ TEST(PlotArea, DrawsTheEmptyPlotInOrder) {
     RecordingSurface surface(journal);
     PlotArea(surface, 623, 610);
     const Journal expected = {
-        "SetPenColor 0,0,128",
-        "SetBrushColor 0,0,128",
-        "Rectangle 0 0 623 610",
-        "SetPenColor 255,255,255",
-        "MoveTo 20 20",
-        "LineTo 20 380",
-        "LineTo 380 380",
-        "SetFont Times New Roman 10 255,255,0",
-        "TextOut 5 10 species 2",
-        "TextOut 200 381 species 1",
+        "SetPenColor 0,0,128",    "SetBrushColor 0,0,128",
+        "Rectangle 0 0 623 610",  "SetPenColor 255,255,255",
+        "MoveTo 20 20",           "LineTo 20 380",
+        "LineTo 380 380",         "SetFont Times New Roman 10 255,255,0",
+        "TextOut 5 10 species 2", "TextOut 200 381 species 1",
     };
     EXPECT_EQ(journal, expected);
 }

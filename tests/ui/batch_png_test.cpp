@@ -11,7 +11,7 @@ namespace morvanta::testkit {
 class BatchPngTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void theBatchPictureIsTheWindowsPlot_data() {
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<int>("scenario");

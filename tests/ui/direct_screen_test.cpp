@@ -22,7 +22,7 @@ namespace {
 
 // Another client of the same X server.
 class ScreenReader {
-  public:
+public:
     ScreenReader() : connection_(xcb_connect(nullptr, nullptr)) {}
     ~ScreenReader() { xcb_disconnect(connection_); }
     bool Connected() const { return xcb_connection_has_error(connection_) == 0; }
@@ -73,7 +73,7 @@ class ScreenReader {
             xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
     }
 
-  private:
+private:
     xcb_connection_t* connection_;
 };
 
@@ -93,7 +93,7 @@ void LetTheToolkitPaint() {
 class DirectScreenTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
 
     void eachStepIsOnTheServerBeforeTheNextIsComputed() {

@@ -15,10 +15,10 @@ namespace morvanta {
 using testkit::EndOfJobLines;
 using testkit::FixedClock;
 using testkit::NavyColor;
-using testkit::RedColor;
-using testkit::WhiteColor;
 using testkit::PlotColor;
+using testkit::RedColor;
 using testkit::ShowNewForm;
+using testkit::WhiteColor;
 
 namespace {
 
@@ -44,12 +44,12 @@ public:
 void PostClick(QWidget* widget, QPoint at) {
     const QPointF local(at);
     const QPointF global(widget->mapToGlobal(at));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, local, global,
-                                                        Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, local,
-                                                        global, Qt::LeftButton, Qt::NoButton,
-                                                        Qt::NoModifier));
+    QCoreApplication::postEvent(
+        widget, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        widget, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier));
 }
 
 }  // namespace
@@ -201,11 +201,10 @@ private slots:
     void enterWithAModifierClicksNothing_data() {
         QTest::addColumn<int>("modifier");
         QTest::addColumn<QString>("focus");
-        for (auto [modifier, name] : {std::pair{Qt::ShiftModifier, "Shift"},
-                                      std::pair{Qt::ControlModifier, "Ctrl"},
-                                      std::pair{Qt::AltModifier, "Alt"}}) {
-            QTest::newRow(qPrintable(QString(name) + " on Start"))
-                << int(modifier) << "BitBtn1";
+        for (auto [modifier, name] :
+             {std::pair{Qt::ShiftModifier, "Shift"}, std::pair{Qt::ControlModifier, "Ctrl"},
+              std::pair{Qt::AltModifier, "Alt"}}) {
+            QTest::newRow(qPrintable(QString(name) + " on Start")) << int(modifier) << "BitBtn1";
             QTest::newRow(qPrintable(QString(name) + " on Edit1")) << int(modifier) << "Edit1";
         }
     }

@@ -2,13 +2,13 @@
 // box says so, and the program goes on; where even the box cannot be built, the error goes
 // to the standard error stream instead.
 
+#include <unistd.h>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
-#include <unistd.h>
 
 #include "tests/ui/form_fixture.h"
 #include "ui/fault_points.h"

@@ -54,28 +54,28 @@ inline QColor PlotColor(const TForm1& form, int x, int y) {
 inline void AddDesignedGeometryRows() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Label3") << "Label3" << QRect(72, 510, 38, 16);
-        QTest::newRow("Label2") << "Label2" << QRect(72, 480, 35, 16);
-        QTest::newRow("MapBox") << "MapBox" << QRect(24, 40, 400, 400);
-        QTest::newRow("Image1") << "Image1" << QRect(440, 48, 153, 105);
-        QTest::newRow("Panel1") << "Panel1" << QRect(232, 464, 361, 97);
-        QTest::newRow("RadioGroup2") << "RadioGroup2" << QRect(128, 16, 121, 73);
-        QTest::newRow("BitBtn1") << "BitBtn1" << QRect(488, 480, 75, 25);
-        QTest::newRow("BitBtn2") << "BitBtn2" << QRect(488, 512, 75, 24);
-        QTest::newRow("Edit1") << "Edit1" << QRect(128, 480, 40, 21);
-        QTest::newRow("Edit2") << "Edit2" << QRect(128, 510, 40, 21);
-        QTest::newRow("Memo1") << "Memo1" << QRect(432, 168, 161, 265);
-        QTest::newRow("RadioGroup1") << "RadioGroup1" << QRect(248, 480, 100, 50);
-        QTest::newRow("StaticText1") << "StaticText1" << QRect(61, 2, 335, 31);
+    QTest::newRow("Label3") << "Label3" << QRect(72, 510, 38, 16);
+    QTest::newRow("Label2") << "Label2" << QRect(72, 480, 35, 16);
+    QTest::newRow("MapBox") << "MapBox" << QRect(24, 40, 400, 400);
+    QTest::newRow("Image1") << "Image1" << QRect(440, 48, 153, 105);
+    QTest::newRow("Panel1") << "Panel1" << QRect(232, 464, 361, 97);
+    QTest::newRow("RadioGroup2") << "RadioGroup2" << QRect(128, 16, 121, 73);
+    QTest::newRow("BitBtn1") << "BitBtn1" << QRect(488, 480, 75, 25);
+    QTest::newRow("BitBtn2") << "BitBtn2" << QRect(488, 512, 75, 24);
+    QTest::newRow("Edit1") << "Edit1" << QRect(128, 480, 40, 21);
+    QTest::newRow("Edit2") << "Edit2" << QRect(128, 510, 40, 21);
+    QTest::newRow("Memo1") << "Memo1" << QRect(432, 168, 161, 265);
+    QTest::newRow("RadioGroup1") << "RadioGroup1" << QRect(248, 480, 100, 50);
+    QTest::newRow("StaticText1") << "StaticText1" << QRect(61, 2, 335, 31);
 }
 
 }  // namespace morvanta::testkit
 
 // Qt Test main for the window tests: the application object is the program's own.
-#define MORVANTA_WINDOW_TEST_MAIN(TestClass)                  \
-    int main(int argc, char** argv) {                         \
-        morvanta::PrepareToolkitEnvironment();                \
-        morvanta::Application application(argc, argv);       \
-        TestClass test;                                       \
-        return QTest::qExec(&test, argc, argv);               \
+#define MORVANTA_WINDOW_TEST_MAIN(TestClass)           \
+    int main(int argc, char** argv) {                  \
+        morvanta::PrepareToolkitEnvironment();         \
+        morvanta::Application application(argc, argv); \
+        TestClass test;                                \
+        return QTest::qExec(&test, argc, argv);        \
     }

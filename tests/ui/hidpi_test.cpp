@@ -43,9 +43,7 @@ private slots:
         QCOMPARE(form_->ClientArea()->minimumSize(), QSize(593, 561));
     }
 
-    void controlsAtTheirDesignedLogicalPlaces_data() {
-        testkit::AddDesignedGeometryRows();
-    }
+    void controlsAtTheirDesignedLogicalPlaces_data() { testkit::AddDesignedGeometryRows(); }
     void controlsAtTheirDesignedLogicalPlaces() {
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
@@ -110,9 +108,12 @@ private slots:
         const QFontMetrics metrics = heading->fontMetrics();
         const int advance = metrics.horizontalAdvance(heading->text());
         QVERIFY2(advance <= heading->width(),
-                 qPrintable(QString("caption needs %1 of %2 pixels").arg(advance).arg(heading->width())));
+                 qPrintable(
+                     QString("caption needs %1 of %2 pixels").arg(advance).arg(heading->width())));
         QVERIFY2(metrics.height() <= heading->height(),
-                 qPrintable(QString("caption needs %1 of %2 rows").arg(metrics.height()).arg(heading->height())));
+                 qPrintable(QString("caption needs %1 of %2 rows")
+                                .arg(metrics.height())
+                                .arg(heading->height())));
 
         // The caption is painted through to its last letter at device resolution: the final
         // letters' columns hold navy ink, and past the caption there is none.

@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "tests/ui/form_fixture.h"
 #include "plot/phase_plot.h"
+#include "tests/ui/form_fixture.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -39,9 +39,7 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QString("morvanta"));
     }
 
-    void controlGeometry_data() {
-        testkit::AddDesignedGeometryRows();
-    }
+    void controlGeometry_data() { testkit::AddDesignedGeometryRows(); }
     void controlGeometry() {
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
@@ -59,8 +57,8 @@ private slots:
     }
 
     void radioItemRectangles() {
-        const QRect trials[] = {{8, 14, 45, 16}, {8, 30, 45, 16}, {53, 14, 45, 16},
-                                {53, 30, 45, 16}};
+        const QRect trials[] = {
+            {8, 14, 45, 16}, {8, 30, 45, 16}, {53, 14, 45, 16}, {53, 30, 45, 16}};
         for (int i = 0; i < 4; ++i) QCOMPARE(form_->RadioGroup1->Item(i)->geometry(), trials[i]);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(form_->RadioGroup2->Item(i)->geometry(), QRect(8, 15 + 13 * i, 111, 13));

@@ -67,8 +67,7 @@ private slots:
             moment.heldPlot = form->MapBox->Image().copy();  // a deep copy: the run goes on
             moment.screenNumber = ScreenPart(*form, form->Edit2);
             // The box's own painting of its number, and its text, which a paint brings up to date.
-            moment.heldNumber =
-                form->Edit2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            moment.heldNumber = form->Edit2->grab().toImage().convertToFormat(QImage::Format_RGB32);
             moment.shownNumber = form->Edit2->text();
         });
         QTest::mouseClick(form->BitBtn1, Qt::LeftButton);

@@ -57,7 +57,7 @@ QString WithRunLines(QString log, int runs) {
 QString Describe(const QWidget* widget) {
     if (!widget) return "nothing";
     return widget->objectName().isEmpty() ? widget->metaObject()->className()
-                                           : widget->objectName();
+                                          : widget->objectName();
 }
 
 QString Describe(QPoint p) { return QString("(%1,%2)").arg(p.x()).arg(p.y()); }
@@ -237,9 +237,8 @@ private:
         const bool twice = Below(4) == 0;
         QPointer<QWidget> guard(target);
         // A double click is press, release, double-click press, release.
-        for (const QEvent::Type type :
-             {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-              QEvent::MouseButtonRelease}) {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             if (!guard || (type == QEvent::MouseButtonDblClick && !twice)) break;
             const bool down = type != QEvent::MouseButtonRelease;
             QMouseEvent event(type, local, target->mapToGlobal(local), button,
@@ -351,8 +350,8 @@ private:
             else
                 QTest::keyClick(window, c.toLatin1());
         }
-        return QString("typed \"%1\" into %2").arg(QString(typed).replace('\n', "\\n"),
-                                                   Describe(QApplication::focusWidget()));
+        return QString("typed \"%1\" into %2")
+            .arg(QString(typed).replace('\n', "\\n"), Describe(QApplication::focusWidget()));
     }
 
     QString Resize() {
@@ -396,8 +395,7 @@ private:
     QString CheckAfter(const Before& before) {
         // Whether the input went to the log box, which a person may edit.
         const bool toLog = std::exchange(toLog_, false);
-        if (!errorBoxes_.isEmpty())
-            return "an error box appeared: " + errorBoxes_.join(" | ");
+        if (!errorBoxes_.isEmpty()) return "an error box appeared: " + errorBoxes_.join(" | ");
 
         for (const RadioGroup* group : {form_->RadioGroup1, form_->RadioGroup2}) {
             int checked = 0;
@@ -441,8 +439,9 @@ private:
             // The boxes show the last run's trial count and its last trial's step count.
             const QString trials = QString::number(TrialsForItem(before.trialsItem));
             if (form_->Edit1->text() != trials || form_->Edit2->text().toInt() != lastStep_)
-                return QString("after a run of %1 trials ending at step %2 the boxes show "
-                               "%3 and %4")
+                return QString(
+                           "after a run of %1 trials ending at step %2 the boxes show "
+                           "%3 and %4")
                     .arg(trials)
                     .arg(lastStep_)
                     .arg(form_->Edit1->text(), form_->Edit2->text());

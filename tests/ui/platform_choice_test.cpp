@@ -9,7 +9,7 @@ namespace morvanta {
 class PlatformChoiceTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void x11PreferredOnAWaylandDesktopWithX_data() {
         QTest::addColumn<QString>("wayland");
         QTest::addColumn<QString>("display");

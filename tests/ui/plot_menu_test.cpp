@@ -30,7 +30,7 @@ const QColor Muted(IsoclineColor.red, IsoclineColor.green, IsoclineColor.blue);
 class PlotMenuTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     FixedClock clock_ = FixedClock::ForSeed(43'200'000);
     std::unique_ptr<TForm1> form_;
     QTemporaryDir dir_;
@@ -56,7 +56,7 @@ class PlotMenuTest : public QObject {
     }
     QStringList LogLines() const { return form_->Memo1->toPlainText().split('\n'); }
 
-  private slots:
+private slots:
     void init() {
         form_ = ShowNewForm(&clock_);
         QVERIFY(form_);

@@ -14,7 +14,9 @@ namespace morvanta {
 
 namespace {
 
-QImage Look(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Look(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The look of a plain line edit with the same text, size, font and style.
 QImage PlainLook(const NumberBox& box) {

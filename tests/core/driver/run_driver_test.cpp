@@ -23,8 +23,8 @@ Journal RecordRun(int trialsItem, int scenarioItem, unsigned seed) {
     Journal journal;
     RecordingOutlets outlets(journal);
     RecordingSurface surface(journal);
-    RunTrials(FixedSettings(trialsItem, scenarioItem), outlets, surface,
-              FixedClock::ForSeed(seed), 623, 610);
+    RunTrials(FixedSettings(trialsItem, scenarioItem), outlets, surface, FixedClock::ForSeed(seed),
+              623, 610);
     return journal;
 }
 
@@ -79,15 +79,14 @@ TEST(RunTrials, ReferenceTrialNoonCompSevere) {
     EXPECT_EQ(trace.segments.size(), 675U);
     EXPECT_EQ(trace.lastStep, "ShowStepNumber 675");
     EXPECT_EQ(trace.endBrush, "SetBrushColor 0,255,255");  // extinct: aqua
-    EXPECT_EQ(trace.endDot, "Ellipse 20 115 26 121");       // around (23, 118)
+    EXPECT_EQ(trace.endDot, "Ellipse 20 115 26 121");      // around (23, 118)
 }
 
 TEST(RunTrials, ReferenceTrialLastMillisecondReversedGrowth) {
     const TrialTrace trace = TraceOfOnlyTrial(RecordRun(TrialsOne, 3, 86399999));
     EXPECT_EQ(trace.start, "MoveTo 194 141");
-    const std::vector<std::string> expected = {"LineTo 189 135", "LineTo 184 129",
-                                               "LineTo 179 123", "LineTo 174 116",
-                                               "LineTo 169 110"};
+    const std::vector<std::string> expected = {"LineTo 189 135", "LineTo 184 129", "LineTo 179 123",
+                                               "LineTo 174 116", "LineTo 169 110"};
     EXPECT_EQ(trace.segments, expected);
     EXPECT_EQ(trace.lastStep, "ShowStepNumber 5");
     EXPECT_EQ(trace.endBrush, "SetBrushColor 255,0,0");  // capacity: red
@@ -106,11 +105,11 @@ TEST(RunTrials, ReferenceTrialSeedZeroCompMildEndsAfterOneStep) {
 TEST(RunTrials, DrawsTheEmptyPlotBeforeAnythingElse) {
     const Journal journal = RecordRun(TrialsOne, 2, 0);
     const Journal emptyPlot = {
-        "SetPenColor 0,0,128",     "SetBrushColor 0,0,128",
-        "Rectangle 0 0 623 610",   "SetPenColor 255,255,255",
-        "MoveTo 20 20",            "LineTo 20 380",
-        "LineTo 380 380",          "SetFont Times New Roman 10 255,255,0",
-        "TextOut 5 10 species 2",  "TextOut 200 381 species 1",
+        "SetPenColor 0,0,128",    "SetBrushColor 0,0,128",
+        "Rectangle 0 0 623 610",  "SetPenColor 255,255,255",
+        "MoveTo 20 20",           "LineTo 20 380",
+        "LineTo 380 380",         "SetFont Times New Roman 10 255,255,0",
+        "TextOut 5 10 species 2", "TextOut 200 381 species 1",
     };
     ASSERT_GT(journal.size(), emptyPlot.size());
     EXPECT_TRUE(std::equal(emptyPlot.begin(), emptyPlot.end(), journal.begin()));
@@ -120,16 +119,11 @@ TEST(RunTrials, ShortTrialCallsEverythingInOrder) {
     const Journal journal = RecordRun(TrialsOne, 2, 0);
     const Journal afterEmptyPlot(journal.begin() + 10, journal.end());
     const Journal expected = {
-        "ShowTrialNumber 1",
-        "MoveTo 20 372",
-        "SetPenColor 255,255,255",
-        "SetBrushColor 255,255,255",
-        "Ellipse 17 369 23 375",
-        "ShowStepNumber 1",
-        "LineTo 20 372",
-        "SetBrushColor 0,255,255",
-        "Ellipse 17 369 23 375",
-        "AppendLog Normal End of Job",
+        "ShowTrialNumber 1",       "MoveTo 20 372",
+        "SetPenColor 255,255,255", "SetBrushColor 255,255,255",
+        "Ellipse 17 369 23 375",   "ShowStepNumber 1",
+        "LineTo 20 372",           "SetBrushColor 0,255,255",
+        "Ellipse 17 369 23 375",   "AppendLog Normal End of Job",
     };
     EXPECT_EQ(afterEmptyPlot, expected);
 }
