@@ -23,8 +23,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const char* ProgramPath = nullptr;
-
 class FramedWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -131,13 +129,3 @@ TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
 
 }  // namespace
 }  // namespace morvanta::e2e
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH-TO-MORVANTA\n", argv[0]);
-        return 2;
-    }
-    morvanta::e2e::ProgramPath = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -27,8 +27,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-const char* ProgramPath = nullptr;
-
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path);
     std::stringstream text;
@@ -171,13 +169,3 @@ TEST_F(HostileEnvironmentTest, ScreenDepth) {
 
 }  // namespace
 }  // namespace morvanta::e2e
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH-TO-MORVANTA\n", argv[0]);
-        return 2;
-    }
-    morvanta::e2e::ProgramPath = argv[1];
-    return RUN_ALL_TESTS();
-}

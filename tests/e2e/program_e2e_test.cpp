@@ -15,8 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const char* ProgramPath = nullptr;
-
 constexpr Rgb Navy{0, 0, 128};
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Red{255, 0, 0};
@@ -224,13 +222,3 @@ TEST_F(ProgramTest, AltF4EndsTheProgram) {
 
 }  // namespace
 }  // namespace morvanta::e2e
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH-TO-MORVANTA\n", argv[0]);
-        return 2;
-    }
-    morvanta::e2e::ProgramPath = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -14,6 +14,9 @@
 
 namespace morvanta::e2e {
 
+// The program under test, from the test's command line (program_test_main.cpp).
+extern const char* ProgramPath;
+
 struct Rgb {
     int red = 0;
     int green = 0;
