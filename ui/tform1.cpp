@@ -22,7 +22,7 @@ namespace {
 // The character cell of the window's default font (9 points, 12 pixels at 96 dots per
 // inch) as the platform reports it; the designed cell when the report is unusable.
 int DefaultFontCellHeight() {
-    QFont font(ProportionalGothic);
+    QFont font = InstalledFont(ProportionalGothic);
     font.setPointSize(9);
     const int measured = QFontInfo(font).pixelSize();
     if (LayoutScale::UsableCellHeight(measured)) return measured;
