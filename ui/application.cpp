@@ -3,12 +3,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <utility>
 
+#include "ui/bitmaps.h"
 #include "ui/classic_style.h"
 #include "ui/fault_points.h"
 #include "ui/fonts.h"
@@ -32,7 +34,7 @@ Application::Application(int& argc, char** argv)
     InstallFontSubstitutes();
     setApplicationName(title_);
     setDesktopFileName("morvanta");
-    setWindowIcon(QIcon(":/icon32.bmp"));
+    setWindowIcon(QIcon(QPixmap::fromImage(LoadBitmap(":/icon32.bmp"))));
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "core/driver/run_driver.h"
 #include "plot/phase_plot.h"
 #include "ui/application.h"
+#include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/frame_watcher.h"
@@ -100,7 +101,7 @@ void TForm1::CreateControls() {
     MapBox = new PlotPaintBox(form);
     MapBox->setGeometry(s(24), s(40), MapWidth, MapHeight);
 
-    Image1 = new PictureBox(QImage(":/picture.bmp"), form);
+    Image1 = new PictureBox(LoadBitmap(":/picture.bmp"), form);
     Image1->setGeometry(s.Rect(440, 48, 153, 105));
 
     Panel1 = new BevelPanel(form);
@@ -118,9 +119,9 @@ void TForm1::CreateControls() {
     RadioGroup2->SetItemIndex(0);
 
     const QFont buttonFont = DesignFont(FixedGothic, s(13), true);
-    BitBtn1 = new GlyphButton("Start", QImage(":/glyph_start.bmp"), form);
+    BitBtn1 = new GlyphButton("Start", LoadBitmap(":/glyph_start.bmp"), form);
     BitBtn1->setGeometry(s.Rect(488, 480, 75, 25));
-    BitBtn2 = new GlyphButton("End", QImage(":/glyph_end.bmp"), form);
+    BitBtn2 = new GlyphButton("End", LoadBitmap(":/glyph_end.bmp"), form);
     BitBtn2->setGeometry(s.Rect(488, 512, 75, 24));
     BitBtn2->setDefault(true);
     for (GlyphButton* button : {BitBtn1, BitBtn2}) {
