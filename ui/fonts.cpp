@@ -19,7 +19,7 @@ void InstallFontSubstitutes() {
         HeavySans, QStringList{"Lato Black", "Lato", "Roboto Black", "Inter Black", "DejaVu Sans"});
 }
 
-QFont InstalledFont(const QString& family) {
+QFont InstalledFont(const QString& family, FontText text) {
     static QHash<QString, QString> faces;
     auto face = faces.constFind(family);
     if (face == faces.constEnd()) {
@@ -34,12 +34,13 @@ QFont InstalledFont(const QString& family) {
         face = faces.insert(family, found);
     }
     QFont font(*face);
-    if (*face != family) font.setFamilies(QStringList{*face} + QFont::substitutes(family));
+    if (*face != family && text == FontText::Any)
+        font.setFamilies(QStringList{*face} + QFont::substitutes(family));
     return font;
 }
 
-QFont DesignFont(const QString& family, int pixelHeight, bool bold) {
-    QFont font = InstalledFont(family);
+QFont DesignFont(const QString& family, int pixelHeight, bool bold, FontText text) {
+    QFont font = InstalledFont(family, text);
     font.setPixelSize(pixelHeight);
     if (family == HeavySans)
         font.setWeight(QFont::Black);

@@ -94,7 +94,7 @@ void TForm1::CreateControls() {
     Label2->setGeometry(s.Rect(72, 480, 35, 16));
     for (QLabel* label : {Label3, Label2}) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setFont(DesignFont(ProportionalGothic, s(16), true));
+        label->setFont(DesignFont(ProportionalGothic, s(16), true, FontText::Captions));
         SetColors(label, ToQColor(White), ToQColor(Navy));
     }
 
@@ -109,7 +109,7 @@ void TForm1::CreateControls() {
     Panel1->setBackgroundRole(QPalette::Midlight);  // the scroll-bar colour of the scheme
     Panel1->setFocusPolicy(Qt::NoFocus);
 
-    const QFont groupFont = DesignFont(FixedGothic, s(13), true);
+    const QFont groupFont = DesignFont(FixedGothic, s(13), true, FontText::Captions);
     RadioGroup2 =
         new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1, Panel1);
     RadioGroup2->setFont(groupFont);
@@ -118,7 +118,7 @@ void TForm1::CreateControls() {
     RadioGroup2->setFocusPolicy(Qt::TabFocus);
     RadioGroup2->SetItemIndex(0);
 
-    const QFont buttonFont = DesignFont(FixedGothic, s(13), true);
+    const QFont buttonFont = DesignFont(FixedGothic, s(13), true, FontText::Captions);
     BitBtn1 = new GlyphButton("Start", LoadBitmap(":/glyph_start.bmp"), form);
     BitBtn1->setGeometry(s.Rect(488, 480, 75, 25));
     BitBtn2 = new GlyphButton("End", LoadBitmap(":/glyph_end.bmp"), form);
@@ -167,7 +167,7 @@ void TForm1::CreateControls() {
 
     StaticText1 = new QLabel("Competition between 2 species", form);
     StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
-    StaticText1->setFont(DesignFont(HeavySans, s(19)));
+    StaticText1->setFont(DesignFont(HeavySans, s(19), false, FontText::Captions));
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColors(StaticText1, ToQColor(Navy), StaticText1->palette().color(QPalette::ToolTipBase));
 
