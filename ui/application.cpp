@@ -3,14 +3,17 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <utility>
 
+#include "ui/bitmaps.h"
 #include "ui/classic_style.h"
 #include "ui/fault_points.h"
+#include "ui/font_config_start.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -27,12 +30,13 @@ QString ErrorBoxText(const QString& errorText) {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
+    WaitForFontConfig();
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);
     InstallFontSubstitutes();
     setApplicationName(title_);
     setDesktopFileName("morvanta");
-    setWindowIcon(QIcon(":/icon32.bmp"));
+    setWindowIcon(QIcon(QPixmap::fromImage(LoadBitmap(":/icon32.bmp"))));
 }
 
 namespace {

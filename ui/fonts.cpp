@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace morvanta {
@@ -17,8 +19,28 @@ void InstallFontSubstitutes() {
         HeavySans, QStringList{"Lato Black", "Lato", "Roboto Black", "Inter Black", "DejaVu Sans"});
 }
 
-QFont DesignFont(const QString& family, int pixelHeight, bool bold) {
-    QFont font(family);
+QFont InstalledFont(const QString& family, FontText text) {
+    static QHash<QString, QString> faces;
+    auto face = faces.constFind(family);
+    if (face == faces.constEnd()) {
+        const QStringList installed = QFontDatabase::families();
+        QString found = family;
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            for (const QString& substitute : QFont::substitutes(family))
+                if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                    found = substitute;
+                    break;
+                }
+        face = faces.insert(family, found);
+    }
+    QFont font(*face);
+    if (*face != family && text == FontText::Any)
+        font.setFamilies(QStringList{*face} + QFont::substitutes(family));
+    return font;
+}
+
+QFont DesignFont(const QString& family, int pixelHeight, bool bold, FontText text) {
+    QFont font = InstalledFont(family, text);
     font.setPixelSize(pixelHeight);
     if (family == HeavySans)
         font.setWeight(QFont::Black);

@@ -14,20 +14,26 @@ FrameWatcher::FrameWatcher(QWidget* window) : QObject(window), window_(window) {
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection) return;
     static constexpr char name[] = "_NET_FRAME_EXTENTS";
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::strlen(name), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    if (!reply) return;
-    frameExtentsAtom_ = reply->atom;
-    std::free(reply);
+    connection_ = connection;
+    atomRequest_ = xcb_intern_atom(connection, 0, std::strlen(name), name).sequence;
     qGuiApp->installNativeEventFilter(this);
 }
 
 FrameWatcher::~FrameWatcher() {
-    if (frameExtentsAtom_) qGuiApp->removeNativeEventFilter(this);
+    if (!connection_) return;
+    qGuiApp->removeNativeEventFilter(this);
+    if (atomRequest_) xcb_discard_reply(connection_, atomRequest_);
 }
 
 bool FrameWatcher::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t") return false;
+    if (atomRequest_) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(connection_, xcb_intern_atom_cookie_t{atomRequest_}, nullptr);
+        atomRequest_ = 0;
+        if (reply) frameExtentsAtom_ = reply->atom;
+        std::free(reply);
+    }
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     // The top bit marks events another client sent.
     if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;

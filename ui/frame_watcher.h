@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QWidget;
+struct xcb_connection_t;
 
 namespace morvanta {
 
@@ -26,6 +27,10 @@ signals:
 
 private:
     QWidget* window_;
+    xcb_connection_t* connection_ = nullptr;
+    // The atom's name is sent to the server at once and its number read with the first
+    // event, so that making the window waits for no round trip to the server.
+    unsigned int atomRequest_ = 0;
     std::uint32_t frameExtentsAtom_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/colors.h"
+#include "ui/fonts.h"
 
 namespace morvanta {
 namespace {
@@ -27,7 +28,7 @@ PlotPaintBox::PlotPaintBox(QWidget* parent)
 }
 
 void PlotPaintBox::TextOut(int x, int y, const std::string& text) {
-    QFont font(QString::fromStdString(FontFace()));
+    QFont font = InstalledFont(QString::fromStdString(FontFace()), FontText::Captions);
     // Points to pixels as the classic desktop does: rounded, 10 points -> 13 pixels.
     font.setPixelSize((FontPoints() * PlotDotsPerInch + 36) / 72);
     font.setStyleStrategy(QFont::NoAntialias);

@@ -12,6 +12,7 @@
 #include "core/driver/run_driver.h"
 #include "plot/phase_plot.h"
 #include "ui/application.h"
+#include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/frame_watcher.h"
@@ -22,7 +23,7 @@ namespace {
 // The character cell of the window's default font (9 points, 12 pixels at 96 dots per
 // inch) as the platform reports it; the designed cell when the report is unusable.
 int DefaultFontCellHeight() {
-    QFont font(ProportionalGothic);
+    QFont font = InstalledFont(ProportionalGothic);
     font.setPointSize(9);
     const int measured = QFontInfo(font).pixelSize();
     if (LayoutScale::UsableCellHeight(measured)) return measured;
@@ -93,14 +94,14 @@ void TForm1::CreateControls() {
     Label2->setGeometry(s.Rect(72, 480, 35, 16));
     for (QLabel* label : {Label3, Label2}) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setFont(DesignFont(ProportionalGothic, s(16), true));
+        label->setFont(DesignFont(ProportionalGothic, s(16), true, FontText::Captions));
         SetColors(label, ToQColor(White), ToQColor(Navy));
     }
 
     MapBox = new PlotPaintBox(form);
     MapBox->setGeometry(s(24), s(40), MapWidth, MapHeight);
 
-    Image1 = new PictureBox(QImage(":/picture.bmp"), form);
+    Image1 = new PictureBox(LoadBitmap(":/picture.bmp"), form);
     Image1->setGeometry(s.Rect(440, 48, 153, 105));
 
     Panel1 = new BevelPanel(form);
@@ -108,7 +109,7 @@ void TForm1::CreateControls() {
     Panel1->setBackgroundRole(QPalette::Midlight);  // the scroll-bar colour of the scheme
     Panel1->setFocusPolicy(Qt::NoFocus);
 
-    const QFont groupFont = DesignFont(FixedGothic, s(13), true);
+    const QFont groupFont = DesignFont(FixedGothic, s(13), true, FontText::Captions);
     RadioGroup2 =
         new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1, Panel1);
     RadioGroup2->setFont(groupFont);
@@ -117,10 +118,10 @@ void TForm1::CreateControls() {
     RadioGroup2->setFocusPolicy(Qt::TabFocus);
     RadioGroup2->SetItemIndex(0);
 
-    const QFont buttonFont = DesignFont(FixedGothic, s(13), true);
-    BitBtn1 = new GlyphButton("Start", QImage(":/glyph_start.bmp"), form);
+    const QFont buttonFont = DesignFont(FixedGothic, s(13), true, FontText::Captions);
+    BitBtn1 = new GlyphButton("Start", LoadBitmap(":/glyph_start.bmp"), form);
     BitBtn1->setGeometry(s.Rect(488, 480, 75, 25));
-    BitBtn2 = new GlyphButton("End", QImage(":/glyph_end.bmp"), form);
+    BitBtn2 = new GlyphButton("End", LoadBitmap(":/glyph_end.bmp"), form);
     BitBtn2->setGeometry(s.Rect(488, 512, 75, 24));
     BitBtn2->setDefault(true);
     for (GlyphButton* button : {BitBtn1, BitBtn2}) {
@@ -166,7 +167,7 @@ void TForm1::CreateControls() {
 
     StaticText1 = new QLabel("Competition between 2 species", form);
     StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
-    StaticText1->setFont(DesignFont(HeavySans, s(19)));
+    StaticText1->setFont(DesignFont(HeavySans, s(19), false, FontText::Captions));
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColors(StaticText1, ToQColor(Navy), StaticText1->palette().color(QPalette::ToolTipBase));
 
