@@ -11,7 +11,6 @@ program_packages=(
     cmake g++ make                    # the toolchain
     qt6-base-dev                      # Qt 6 Widgets
     libxcb1-dev                       # xcb, Qt's own connection to X11, which the window uses
-    libfontconfig-dev                 # fontconfig, whose configuration loads while Qt starts
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading

@@ -13,7 +13,6 @@
 #include "ui/bitmaps.h"
 #include "ui/classic_style.h"
 #include "ui/fault_points.h"
-#include "ui/font_config_start.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -30,7 +29,6 @@ QString ErrorBoxText(const QString& errorText) {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
-    WaitForFontConfig();
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);
     InstallFontSubstitutes();

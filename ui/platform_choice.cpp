@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "ui/font_config_start.h"
-
 namespace morvanta {
 
 void PreferX11OnWayland() {
@@ -19,8 +17,6 @@ void PrepareToolkitEnvironment() {
     // extension each of those flushes waits for a round trip to the server; plain image
     // requests do not, and are several times faster at this size.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-    // Read by the first font the window makes, after the toolkit has started meanwhile.
-    StartLoadingFontConfig();
 }
 
 }  // namespace morvanta

@@ -11,8 +11,7 @@ void PreferX11OnWayland();
 
 // Every setting the program makes in the environment for the toolkit, which reads them when
 // the application object is made: the platform choice above, and no shared-memory images on
-// X11; and the font configuration starts loading (see font_config_start.h). Call before the
-// application object is made.
+// X11. Call before the application object is made.
 void PrepareToolkitEnvironment();
 
 }  // namespace morvanta
