@@ -22,6 +22,7 @@
 #include <string>
 
 #include "bench/process_clock.h"
+#include "bench/process_io.h"
 #include "tests/support/recording_fakes.h"
 #include "ui/application.h"
 #include "ui/platform_choice.h"
@@ -44,16 +45,6 @@ void WaitUntilExposed(morvanta::TForm1& form) {
     QCoreApplication::processEvents();
 }
 
-// Bytes this process has written so far (the "wchar" line of /proc/self/io).
-long long BytesWritten() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    long long value = 0;
-    while (io >> key >> value)
-        if (key == "wchar:") return value;
-    return -1;
-}
-
 // Waits until the display server has carried out every request sent so far.
 void RoundTrip() {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -70,13 +61,13 @@ int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     long steps = 0;
     form.SetStepHook([&steps](int) { ++steps; });
     RoundTrip();
-    const long long bytesBefore = BytesWritten();
+    const long long bytesBefore = morvanta::bench::BytesWritten();
     const auto start = std::chrono::steady_clock::now();
     form.BitBtn1Click();
     RoundTrip();
     const std::chrono::duration<double, std::micro> elapsed =
         std::chrono::steady_clock::now() - start;
-    const long long bytes = BytesWritten() - bytesBefore;
+    const long long bytes = morvanta::bench::BytesWritten() - bytesBefore;
     std::printf(
         "platform=%s scenario=%d steps=%ld total_s=%.3f us_per_step=%.2f "
         "bytes_per_step=%.1f\n",

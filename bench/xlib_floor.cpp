@@ -19,6 +19,8 @@
 #include <fstream>
 #include <string>
 
+#include "bench/process_io.h"
+
 namespace {
 
 constexpr unsigned ClientWidth = 615;
@@ -74,16 +76,6 @@ private:
     int y_ = PlotSize / 2;
 };
 
-// Bytes this process has written so far (the "wchar" line of /proc/self/io).
-long long BytesWritten() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    long long value = 0;
-    while (io >> key >> value)
-        if (key == "wchar:") return value;
-    return -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,7 +130,7 @@ int main(int argc, char** argv) {
 
     Walk walk;
     char number[24];
-    const long long bytesBefore = BytesWritten();
+    const long long bytesBefore = morvanta::bench::BytesWritten();
     const auto start = std::chrono::steady_clock::now();
     for (long step = 1; step <= steps; ++step) {
         const Walk::Segment s = walk.Next();
@@ -156,7 +148,7 @@ int main(int argc, char** argv) {
     }
     XSync(display, False);
     const std::chrono::duration<double> total = std::chrono::steady_clock::now() - start;
-    const long long bytes = BytesWritten() - bytesBefore;
+    const long long bytes = morvanta::bench::BytesWritten() - bytesBefore;
 
     std::printf("xlib_floor steps=%ld total_s=%.6f us_per_step=%.3f bytes_per_step=%.1f\n", steps,
                 total.count(), total.count() * 1.0e6 / static_cast<double>(steps),
