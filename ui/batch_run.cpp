@@ -49,13 +49,11 @@ public:
 // The time of day whose milliseconds since midnight are the seed.
 class SeedClock : public ClockSource {
 public:
-    explicit SeedClock(std::uint32_t seed) : seed_(static_cast<int>(seed)) {}
-    TimeOfDay NowUtc() const override {
-        return {seed_ / 3'600'000, seed_ / 60'000 % 60, seed_ / 1000 % 60, seed_ % 1000};
-    }
+    explicit SeedClock(std::uint32_t seed) : time_(TimeOfDayFromMilliseconds(seed)) {}
+    TimeOfDay NowUtc() const override { return time_; }
 
 private:
-    int seed_;
+    TimeOfDay time_;
 };
 
 // Collects the trials and, when asked, draws the isoclines onto the empty plot of the run.
