@@ -69,9 +69,13 @@ bool AnyExtinct(const ModelState& model) {
     return model.N[0] < ExtinctionLevel || model.N[1] < ExtinctionLevel;
 }
 
+bool AnyAtCapacity(const ModelState& model) {
+    return model.N[0] >= model.K[0] || model.N[1] >= model.K[1];
+}
+
 bool ShouldStop(const ModelState& model, int stepCount) {
     if (stepCount >= MaxSteps || AnyExtinct(model)) return true;
-    return model.N[0] >= model.K[0] || model.N[1] >= model.K[1];
+    return AnyAtCapacity(model);
 }
 
 }  // namespace morvanta

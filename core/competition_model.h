@@ -52,6 +52,9 @@ void Step(ModelState& model, Scenario scenario);
 // True when a density is below the extinction level.
 bool AnyExtinct(const ModelState& model);
 
+// True when a density has reached its carrying capacity.
+bool AnyAtCapacity(const ModelState& model);
+
 // The stop test after a step; stepCount counts the step just taken.
 bool ShouldStop(const ModelState& model, int stepCount);
 

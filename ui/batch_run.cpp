@@ -56,22 +56,6 @@ private:
     TimeOfDay time_;
 };
 
-// Collects the trials and, when asked, draws the isoclines onto the empty plot of the run.
-class BatchObserver : public TrialTable {
-public:
-    BatchObserver(PlotSurface& surface, const BatchOptions& options)
-        : surface_(surface), options_(options) {}
-    void RunStarted(std::uint32_t seed) override {
-        TrialTable::RunStarted(seed);
-        if (options_.isoclines)
-            DrawScenarioIsoclines(surface_, ScenarioFromItem(options_.scenarioItem));
-    }
-
-private:
-    PlotSurface& surface_;
-    const BatchOptions& options_;
-};
-
 int RunBatch(const BatchOptions& options, char* program) {
     // A batch run shows nothing, so it needs no display: the toolkit renders the plot's text
     // off screen, with the same fonts as the window.
@@ -80,7 +64,9 @@ int RunBatch(const BatchOptions& options, char* program) {
     Application application(toolkit.argc, toolkit.argv);
 
     PlotPaintBox plot;  // never shown: the window's plot surface, drawing the same pixels
-    BatchObserver observer(plot, options);
+    TrialTable observer([&] {
+        if (options.isoclines) DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem));
+    });
     const BatchSettings settings(options);
     SilentOutlets outlets;
     const std::unique_ptr<ClockSource> clock =

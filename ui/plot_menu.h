@@ -34,25 +34,13 @@ public:
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }
 
-    QAction* CopyPlot;
-    QAction* SavePlot;
-    QAction* SaveTrials;
-    QAction* ShowIsoclines;
-    QAction* TallyOutcomes;
+    QAction* CopyPlot = nullptr;
+    QAction* SavePlot = nullptr;
+    QAction* SaveTrials = nullptr;
+    QAction* ShowIsoclines = nullptr;
+    QAction* TallyOutcomes = nullptr;
 
 private:
-    class RunWatcher : public TrialTable {
-    public:
-        explicit RunWatcher(PlotMenu& menu) : menu_(menu) {}
-        void RunStarted(std::uint32_t seed) override {
-            TrialTable::RunStarted(seed);
-            menu_.DrawOverEmptyPlot();
-        }
-
-    private:
-        PlotMenu& menu_;
-    };
-
     void CopyPlotImage();
     void SavePlotImage();
     void SaveTrialsTable();
@@ -60,7 +48,7 @@ private:
     PlotPaintBox& plot_;
     const RadioGroup& scenario_;
     QMenu* menu_;
-    RunWatcher observer_{*this};
+    TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
     FileChooser chooseFile_;
 };
 

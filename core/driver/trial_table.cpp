@@ -7,7 +7,7 @@ namespace morvanta {
 
 Outcome OutcomeOf(const ModelState& model) {
     if (AnyExtinct(model)) return Outcome::Extinct;
-    if (model.N[0] >= model.K[0] || model.N[1] >= model.K[1]) return Outcome::Capacity;
+    if (AnyAtCapacity(model)) return Outcome::Capacity;
     return Outcome::Limit;
 }
 
@@ -26,6 +26,7 @@ const char* OutcomeName(Outcome outcome) {
 void TrialTable::RunStarted(std::uint32_t seed) {
     seed_ = seed;
     records_.clear();
+    if (atRunStart_) atRunStart_();
 }
 
 void TrialTable::TrialStarted(int trial, Scenario scenario, const ModelState& model) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,9 +31,12 @@ struct TrialRecord {
     Outcome outcome = Outcome::Limit;
 };
 
-// The trials of the latest run, collected as the driver reports them.
+// The trials of the latest run, collected as the driver reports them. What is given as
+// atRunStart runs once the run's empty plot is drawn, to draw over it.
 class TrialTable : public RunObserver {
 public:
+    explicit TrialTable(std::function<void()> atRunStart = {})
+        : atRunStart_(std::move(atRunStart)) {}
     void RunStarted(std::uint32_t seed) override;
     void TrialStarted(int trial, Scenario scenario, const ModelState& model) override;
     void TrialEnded(int trial, int steps, const ModelState& model) override;
@@ -40,6 +44,7 @@ public:
     const std::vector<TrialRecord>& Records() const { return records_; }
 
 private:
+    std::function<void()> atRunStart_;
     std::uint32_t seed_ = 0;
     std::vector<TrialRecord> records_;
 };
