@@ -11,6 +11,7 @@ program_packages=(
     cmake g++ make                    # the toolchain
     qt6-base-dev                      # Qt 6 Widgets
     libxcb1-dev                       # xcb, Qt's own connection to X11, which the window uses
+    libfontconfig-dev                 # fontconfig, which the window loads its own font configuration with
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading

@@ -13,6 +13,7 @@
 #include "ui/bitmaps.h"
 #include "ui/classic_style.h"
 #include "ui/fault_points.h"
+#include "ui/font_configuration.h"
 #include "ui/fonts.h"
 
 namespace morvanta {
@@ -29,6 +30,8 @@ QString ErrorBoxText(const QString& errorText) {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
+    // Before anything asks for a font: the font database is filled from it once.
+    UseProgramFontConfiguration(DesignFaceChoices());
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);
     InstallFontSubstitutes();

@@ -3,20 +3,36 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
+#include <utility>
 
 namespace morvanta {
 
+namespace {
+
+// Fontconfig maps none of the Japanese names, so the IPA faces are named here; the last
+// resort of each list is a face every Debian desktop has.
+std::vector<std::pair<QString, QStringList>> DesignFamilySubstitutes() {
+    return {
+        {ProportionalGothic, {"IPAPGothic", "IPA P Gothic", "VL PGothic", "DejaVu Sans"}},
+        {FixedGothic, {"IPAGothic", "IPA Gothic", "VL Gothic", "DejaVu Sans Mono"}},
+        {SerifFace, {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+        // Nothing matches Arial Black's metrics; Lato Black is the nearest heavy face.
+        {HeavySans, {"Lato Black", "Lato", "Roboto Black", "Inter Black", "DejaVu Sans"}},
+    };
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
-    // Fontconfig maps none of the Japanese names, so the IPA faces are named here; the
-    // last resort of each list is a face every Debian desktop has.
-    QFont::insertSubstitutions(
-        ProportionalGothic, QStringList{"IPAPGothic", "IPA P Gothic", "VL PGothic", "DejaVu Sans"});
-    QFont::insertSubstitutions(
-        FixedGothic, QStringList{"IPAGothic", "IPA Gothic", "VL Gothic", "DejaVu Sans Mono"});
-    QFont::insertSubstitutions(SerifFace, QStringList{"Liberation Serif", "Tinos", "DejaVu Serif"});
-    // Nothing matches Arial Black's metrics; Lato Black is the nearest heavy face.
-    QFont::insertSubstitutions(
-        HeavySans, QStringList{"Lato Black", "Lato", "Roboto Black", "Inter Black", "DejaVu Sans"});
+    for (const auto& [family, substitutes] : DesignFamilySubstitutes())
+        QFont::insertSubstitutions(family, substitutes);
+}
+
+std::vector<QStringList> DesignFaceChoices() {
+    std::vector<QStringList> choices;
+    for (const auto& [family, substitutes] : DesignFamilySubstitutes())
+        choices.push_back(substitutes);
+    return choices;
 }
 
 QFont InstalledFont(const QString& family, FontText text) {

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 #include "plot/phase_plot.h"
 
@@ -15,6 +17,9 @@ inline const QString SerifFace = QString::fromLatin1(LabelFace);  // the plot la
 inline const QString HeavySans = QStringLiteral("Arial Black");
 
 void InstallFontSubstitutes();
+
+// For each designed family, the faces that stand for it, the nearest first.
+std::vector<QStringList> DesignFaceChoices();
 
 // What a font is to draw: any text, or only the window's own captions, all of whose
 // characters its face has.

@@ -36,6 +36,7 @@ public:
     Screenshot& operator=(const Screenshot&) = delete;
     Rgb At(int x, int y) const;
     int Width() const { return width_; }
+    int Height() const { return height_; }
     // How many pixels of the rectangle have the colour.
     int Count(Rgb color, int left, int top, int width, int height) const;
     // Writes a binary PPM, for a person to look at when a test fails.
