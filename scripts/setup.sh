@@ -12,6 +12,7 @@ program_packages=(
     qt6-base-dev                      # Qt 6 Widgets
     libxcb1-dev                       # xcb, Qt's own connection to X11, which the window uses
     libfontconfig-dev                 # fontconfig, which the window loads its own font configuration with
+    qt6-base-private-dev libwayland-dev  # the window's surface and frames on Qt's Wayland platform
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading
@@ -21,6 +22,7 @@ test_packages=(
     libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
     xvfb xdotool xauth x11-utils      # a real X display for end-to-end tests, and its tools
     openbox                           # a real window manager, for the framed window
+    weston qt6-wayland                # a Wayland session without X, for Qt's own Wayland platform
     time                              # /usr/bin/time -v: peak memory in bench/run_all.sh
     dpkg-dev file                     # dpkg-shlibdeps and file: the Debian package's dependencies
     appstream desktop-file-utils      # the validators of the metainfo and the launcher

@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "ui/fault_points.h"
+#include "ui/wayland_frame_gate.h"
 
 namespace morvanta {
 
@@ -25,7 +26,10 @@ void NumberBox::ShowNumber(int n) {
         return;
     }
     SyncText();
-    repaint();
+    if (WaylandFrameGate::BeforeRepaint(*this))
+        repaint();
+    else
+        update();
 }
 
 void NumberBox::SyncText() {

@@ -7,6 +7,7 @@
 
 #include "ui/colors.h"
 #include "ui/fonts.h"
+#include "ui/wayland_frame_gate.h"
 
 namespace morvanta {
 namespace {
@@ -57,8 +58,10 @@ void PlotPaintBox::Show(const PixelRect& rect, std::optional<QRgb> lineColor) {
     // that flush: one flush a step, as a bare X program would make. Should nothing follow,
     // the event loop flushes.
     if (!canvas_.Begin()) {
-        if (lineColor)
-            update(area);  // the next repaint in the window carries it
+        // A line goes with the next repaint in the window; so does anything the compositor
+        // is not showing now.
+        if (lineColor || !WaylandFrameGate::BeforeRepaint(*this))
+            update(area);
         else
             repaint(area);
         return;
