@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <algorithm>
 
@@ -52,8 +53,6 @@ bool HasFace(FcConfig* config, const QString& face) {
     return has;
 }
 
-}  // namespace
-
 QByteArray ProgramFontConfiguration(const QStringList& faces) {
     QByteArray text =
         "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
@@ -69,6 +68,8 @@ QByteArray ProgramFontConfiguration(const QStringList& faces) {
     text += "</fontconfig>\n";
     return text;
 }
+
+}  // namespace
 
 bool UseProgramFontConfiguration(const std::vector<QStringList>& faceChoices) {
     if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") ||
