@@ -29,7 +29,7 @@ private slots:
         QVERIFY(!used);
     }
 
-    // Last: it changes the process's current configuration.
+    // Last: it makes the program's configuration the process's current one.
     void holdsOnlyTheDesignedFaces() {
         QVERIFY(UseProgramFontConfiguration(DesignFaceChoices()));
         QStringList faces;
@@ -53,6 +53,7 @@ private slots:
         FcFontSetDestroy(fonts);
         FcObjectSetDestroy(family);
         FcPatternDestroy(all);
+        FcFini();  // as the toolkit's font database does when it goes
     }
 };
 
