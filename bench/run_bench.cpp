@@ -11,7 +11,6 @@
 namespace morvanta {
 namespace {
 
-constexpr int HundredTrialsItem = 3;
 constexpr int HundredTrials = 100;
 
 // Counts steps so that the driver's figure is per step, like the bare loop's.

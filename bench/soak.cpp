@@ -24,8 +24,6 @@ namespace {
 
 constexpr int DefaultRuns = 300;
 constexpr int WarmRuns = 10;
-constexpr int HundredTrialsItem = 3;
-constexpr int ScenarioCount = 4;
 
 // VmRSS from /proc/self/status, in kB, or -1 if it cannot be read.
 long ResidentKilobytes() {
@@ -58,12 +56,12 @@ int main(int argc, char** argv) {
 
     const morvanta::testkit::AdvancingClock clock(43200000);
     Form1.SetClock(clock);
-    Form1.RadioGroup1->SetItemIndex(HundredTrialsItem);
+    Form1.RadioGroup1->SetItemIndex(morvanta::HundredTrialsItem);
 
     long warmKb = -1;
     const auto start = std::chrono::steady_clock::now();
     for (int run = 1; run <= runs; ++run) {
-        Form1.RadioGroup2->SetItemIndex((run - 1) % ScenarioCount);
+        Form1.RadioGroup2->SetItemIndex((run - 1) % morvanta::ScenarioCount);
         Form1.BitBtn1Click();
         // What the event loop does between two clicks: pending paints, deferred deletes.
         QCoreApplication::processEvents();

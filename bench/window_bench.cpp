@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int HundredTrialsItem = 3;
-
 int ScenarioItem(const char* name) {
     const char* names[] = {"startpoint", "compsevere", "compmild", "reversed"};
     for (int item = 0; item < 4; ++item)
@@ -101,5 +99,5 @@ int main(int argc, char** argv) {
     }
     WaitUntilExposed(Form1);
     return MeasureRun(Form1, ScenarioItem(argv[2]),
-                      argc >= 4 ? std::atoi(argv[3]) : HundredTrialsItem);
+                      argc >= 4 ? std::atoi(argv[3]) : morvanta::HundredTrialsItem);
 }

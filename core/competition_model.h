@@ -23,6 +23,8 @@ inline constexpr int ScenarioCount = 4;
 
 // The scenario of a group item; an item outside 0..3 counts as the first.
 Scenario ScenarioFromItem(int item);
+// The group item of a scenario.
+constexpr int ItemOf(Scenario scenario) { return static_cast<int>(scenario); }
 
 using Vector2 = std::array<double, 2>;
 using Matrix2 = std::array<Vector2, 2>;

@@ -29,6 +29,12 @@ public:
 
 inline constexpr const char* EndOfJobLine = "Normal End of Job";
 
+// The items of the "Trials" group, numbered by their place in it.
+inline constexpr int OneTrialItem = 0;
+inline constexpr int TenTrialsItem = 1;
+inline constexpr int FiftyTrialsItem = 2;
+inline constexpr int HundredTrialsItem = 3;
+
 // The number of trials of a "Trials" item; an item outside 0..3 counts as the first.
 int TrialsForItem(int item);
 

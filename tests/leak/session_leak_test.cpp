@@ -21,14 +21,14 @@
 
 namespace {
 
-constexpr int TenTrialsItem = 1;
 constexpr int ScenarioCount = 4;
 
 // The clicks of the session. Returns what went differently from the script, or nothing.
 QString PlaySession(morvanta::TForm1& form) {
     for (int scenario = 0; scenario < ScenarioCount; ++scenario) {
         QTest::mouseClick(form.RadioGroup2->Item(scenario), Qt::LeftButton, {}, QPoint(5, 8));
-        QTest::mouseClick(form.RadioGroup1->Item(TenTrialsItem), Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(form.RadioGroup1->Item(morvanta::TenTrialsItem), Qt::LeftButton, {},
+                          QPoint(5, 8));
         QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
         QCoreApplication::processEvents();
         if (morvanta::testkit::EndOfJobLines(form) != scenario + 1 || form.Edit1->text() != "10")

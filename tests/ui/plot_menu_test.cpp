@@ -13,9 +13,6 @@
 namespace morvanta::testkit {
 namespace {
 
-constexpr int TrialsOne = 0;
-constexpr int CompSevereItem = 1;
-
 int CountOf(const QImage& image, QColor color) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -50,7 +47,7 @@ private:
         QApplication::processEvents();
     }
     void Run(int scenarioItem) {
-        form_->RadioGroup1->SetItemIndex(TrialsOne);
+        form_->RadioGroup1->SetItemIndex(OneTrialItem);
         form_->RadioGroup2->SetItemIndex(scenarioItem);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
     }
@@ -80,7 +77,7 @@ private slots:
     }
 
     void copiesAndSavesThePlotAsShown() {
-        Run(CompSevereItem);
+        Run(ItemOf(Scenario::CompSevere));
         const QImage plot = form_->MapBox->Image().copy();
         Choose(form_->Menu().CopyPlot);
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plot.format()), plot);
@@ -97,7 +94,7 @@ private slots:
     }
 
     void savesTheLastRunsTrials() {
-        Run(CompSevereItem);
+        Run(ItemOf(Scenario::CompSevere));
         QVERIFY(form_->Menu().SaveTrials->isEnabled());
         const QString path = dir_.filePath("trials.csv");
         form_->Menu().SetFileChooser([&](const QString&, const QString&) { return path; });
@@ -112,7 +109,7 @@ private slots:
 
     void isoclinesJoinTheEmptyPlotOnlyWhenSwitchedOn() {
         const QImage designed = form_->MapBox->Image().copy();
-        form_->RadioGroup2->SetItemIndex(CompSevereItem);
+        form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompSevere));
         QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
         QCOMPARE(form_->MapBox->Image(), designed);
 
@@ -124,17 +121,17 @@ private slots:
         QCOMPARE(PlotColor(*form_, 128, 268), Muted);  // the saddle's rim at (0.36, 0.36)
         QCOMPARE(PlotColor(*form_, 128, 272), testkit::NavyColor);  // the saddle is hollow
 
-        Run(CompSevereItem);                           // the run's empty plot has them too
+        Run(ItemOf(Scenario::CompSevere));             // the run's empty plot has them too
         QCOMPARE(PlotColor(*form_, 290, 376), Muted);  // the stable (0.9, 0)'s top rim
         Run(0);  // "Start Point" draws a new matrix every trial: no isoclines
         QCOMPARE(CountOf(form_->MapBox->Image(), Muted), 0);
     }
 
     void theTallyFollowsTheEndOfJobLineWhenSwitchedOn() {
-        Run(CompSevereItem);
+        Run(ItemOf(Scenario::CompSevere));
         QCOMPARE(LogLines(), QStringList({"Normal End of Job"}));
         Choose(form_->Menu().TallyOutcomes);
-        Run(CompSevereItem);
+        Run(ItemOf(Scenario::CompSevere));
         QCOMPARE(LogLines(), QStringList({"Normal End of Job", "Normal End of Job",
                                           "Extinct: sp.2 0, sp.1 1, neither 0"}));
     }

@@ -16,9 +16,6 @@ using testkit::Journal;
 using testkit::RecordingOutlets;
 using testkit::RecordingSurface;
 
-constexpr int TrialsOne = 0;
-constexpr int TrialsTen = 1;
-
 Journal RecordRun(int trialsItem, int scenarioItem, unsigned seed) {
     Journal journal;
     RecordingOutlets outlets(journal);
@@ -62,7 +59,7 @@ TrialTrace TraceOfOnlyTrial(const Journal& journal) {
 }
 
 TEST(RunTrials, ReferenceTrialSeedZeroStartPoint) {
-    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(TrialsOne, 0, 0));
+    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(OneTrialItem, 0, 0));
     EXPECT_EQ(trace.start, "MoveTo 170 230");
     ASSERT_EQ(trace.segments.size(), 1000U);
     EXPECT_EQ(trace.segments[0], "LineTo 172 228");
@@ -74,7 +71,7 @@ TEST(RunTrials, ReferenceTrialSeedZeroStartPoint) {
 }
 
 TEST(RunTrials, ReferenceTrialNoonCompSevere) {
-    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(TrialsOne, 1, 43200000));
+    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(OneTrialItem, 1, 43200000));
     EXPECT_EQ(trace.start, "MoveTo 111 277");
     EXPECT_EQ(trace.segments.size(), 675U);
     EXPECT_EQ(trace.lastStep, "ShowStepNumber 675");
@@ -83,7 +80,7 @@ TEST(RunTrials, ReferenceTrialNoonCompSevere) {
 }
 
 TEST(RunTrials, ReferenceTrialLastMillisecondReversedGrowth) {
-    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(TrialsOne, 3, 86399999));
+    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(OneTrialItem, 3, 86399999));
     EXPECT_EQ(trace.start, "MoveTo 194 141");
     const std::vector<std::string> expected = {"LineTo 189 135", "LineTo 184 129", "LineTo 179 123",
                                                "LineTo 174 116", "LineTo 169 110"};
@@ -94,7 +91,7 @@ TEST(RunTrials, ReferenceTrialLastMillisecondReversedGrowth) {
 }
 
 TEST(RunTrials, ReferenceTrialSeedZeroCompMildEndsAfterOneStep) {
-    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(TrialsOne, 2, 0));
+    const TrialTrace trace = TraceOfOnlyTrial(RecordRun(OneTrialItem, 2, 0));
     EXPECT_EQ(trace.start, "MoveTo 20 372");
     EXPECT_EQ(trace.segments, std::vector<std::string>{"LineTo 20 372"});
     EXPECT_EQ(trace.lastStep, "ShowStepNumber 1");
@@ -103,7 +100,7 @@ TEST(RunTrials, ReferenceTrialSeedZeroCompMildEndsAfterOneStep) {
 }
 
 TEST(RunTrials, DrawsTheEmptyPlotBeforeAnythingElse) {
-    const Journal journal = RecordRun(TrialsOne, 2, 0);
+    const Journal journal = RecordRun(OneTrialItem, 2, 0);
     const Journal emptyPlot = {
         "SetPenColor 0,0,128",    "SetBrushColor 0,0,128",
         "Rectangle 0 0 623 610",  "SetPenColor 255,255,255",
@@ -116,7 +113,7 @@ TEST(RunTrials, DrawsTheEmptyPlotBeforeAnythingElse) {
 }
 
 TEST(RunTrials, ShortTrialCallsEverythingInOrder) {
-    const Journal journal = RecordRun(TrialsOne, 2, 0);
+    const Journal journal = RecordRun(OneTrialItem, 2, 0);
     const Journal afterEmptyPlot(journal.begin() + 10, journal.end());
     const Journal expected = {
         "ShowTrialNumber 1",       "MoveTo 20 372",
@@ -129,7 +126,7 @@ TEST(RunTrials, ShortTrialCallsEverythingInOrder) {
 }
 
 TEST(RunTrials, CountersAreShownBeforeTheWorkTheyCount) {
-    const Journal journal = RecordRun(TrialsTen, 0, 1234567);
+    const Journal journal = RecordRun(TenTrialsItem, 0, 1234567);
     int trial = 0;
     int step = 0;
     for (std::size_t i = 0; i < journal.size(); ++i) {
@@ -151,7 +148,7 @@ TEST(RunTrials, CountersAreShownBeforeTheWorkTheyCount) {
 }
 
 TEST(RunTrials, StartPointTrialsAllStartAtTheSameDot) {
-    const Journal journal = RecordRun(TrialsTen, 0, 777);
+    const Journal journal = RecordRun(TenTrialsItem, 0, 777);
     EXPECT_EQ(CountOf(journal, "MoveTo 170 230"), 10);
     EXPECT_EQ(CountOf(journal, "Ellipse 167 227 173 233"), 10);
 }
@@ -172,7 +169,7 @@ TEST(RunTrials, UnknownTrialsItemRunsOneTrialNotForever) {
 }
 
 TEST(RunTrials, TrialsOfOneRunContinueOneRandomSequence) {
-    const Journal journal = RecordRun(TrialsTen, 1, 42);
+    const Journal journal = RecordRun(TenTrialsItem, 1, 42);
     std::vector<std::string> starts;
     for (std::size_t i = 0; i + 1 < journal.size(); ++i)
         if (journal[i].rfind("ShowTrialNumber", 0) == 0) starts.push_back(journal[i + 1]);
@@ -182,8 +179,8 @@ TEST(RunTrials, TrialsOfOneRunContinueOneRandomSequence) {
 }
 
 TEST(RunTrials, TwoRunsFromTheSameMillisecondDrawTheSame) {
-    EXPECT_EQ(RecordRun(TrialsTen, 2, 31415926), RecordRun(TrialsTen, 2, 31415926));
-    EXPECT_NE(RecordRun(TrialsTen, 2, 31415926), RecordRun(TrialsTen, 2, 31415927));
+    EXPECT_EQ(RecordRun(TenTrialsItem, 2, 31415926), RecordRun(TenTrialsItem, 2, 31415926));
+    EXPECT_NE(RecordRun(TenTrialsItem, 2, 31415926), RecordRun(TenTrialsItem, 2, 31415927));
 }
 
 }  // namespace

@@ -18,23 +18,19 @@ using testkit::Journal;
 using testkit::RecordingOutlets;
 using testkit::RecordingSurface;
 
-constexpr int TrialsOne = 0;
-constexpr int TrialsTen = 1;
-constexpr int CompSevereItem = 1;
-
 TEST(TrialTable, WatchingARunChangesNothingItDoesAndEachRunStartsAFreshTable) {
     Journal watched, plain;
     RecordingOutlets watchedOutlets(watched), plainOutlets(plain);
     RecordingSurface watchedSurface(watched), plainSurface(plain);
     TrialTable table;
-    RunTrials(FixedSettings(TrialsTen, CompSevereItem), watchedOutlets, watchedSurface,
-              FixedClock::ForSeed(777), 623, 610, table);
-    RunTrials(FixedSettings(TrialsTen, CompSevereItem), plainOutlets, plainSurface,
-              FixedClock::ForSeed(777), 623, 610);
+    RunTrials(FixedSettings(TenTrialsItem, ItemOf(Scenario::CompSevere)), watchedOutlets,
+              watchedSurface, FixedClock::ForSeed(777), 623, 610, table);
+    RunTrials(FixedSettings(TenTrialsItem, ItemOf(Scenario::CompSevere)), plainOutlets,
+              plainSurface, FixedClock::ForSeed(777), 623, 610);
     EXPECT_EQ(watched, plain);
     EXPECT_EQ(table.Records().size(), 10U);
 
-    RunTrials(FixedSettings(TrialsOne, CompSevereItem), plainOutlets, plainSurface,
+    RunTrials(FixedSettings(OneTrialItem, ItemOf(Scenario::CompSevere)), plainOutlets, plainSurface,
               FixedClock::ForSeed(43'200'000), 623, 610, table);
     ASSERT_EQ(table.Records().size(), 1U);
     std::ostringstream csv;
