@@ -27,9 +27,17 @@ WaylandFrameGate::WaylandFrameGate(QWidget& window) : QObject(&window), window_(
 }
 
 WaylandFrameGate::~WaylandFrameGate() {
+    ForgetSurface();
+    if (queue_ != nullptr) wl_event_queue_destroy(queue_);
+}
+
+void WaylandFrameGate::ForgetSurface() {
     if (frame_ != nullptr) wl_callback_destroy(frame_);
     if (surface_ != nullptr) wl_proxy_wrapper_destroy(surface_);
-    if (queue_ != nullptr) wl_event_queue_destroy(queue_);
+    frame_ = nullptr;
+    surface_ = nullptr;
+    repaints_ = 0;
+    shown_ = true;
 }
 
 bool WaylandFrameGate::FindSurface() {
@@ -41,12 +49,7 @@ bool WaylandFrameGate::FindSurface() {
             : nullptr;
     if (current == windowSurface_) return surface_ != nullptr;
     // The toolkit made the surface again (the window was hidden and shown): start afresh.
-    if (frame_ != nullptr) wl_callback_destroy(frame_);
-    if (surface_ != nullptr) wl_proxy_wrapper_destroy(surface_);
-    frame_ = nullptr;
-    surface_ = nullptr;
-    repaints_ = 0;
-    shown_ = true;
+    ForgetSurface();
     windowSurface_ = current;
     if (current == nullptr || queue_ == nullptr) return false;
     surface_ = static_cast<wl_surface*>(wl_proxy_create_wrapper(current));

@@ -40,6 +40,8 @@ private:
     bool Open();
     // The window's surface, with its events on queue_; false while it has none.
     bool FindSurface();
+    // Drops the surface and the frame asked for on it.
+    void ForgetSurface();
     // Reads what the compositor sent, waiting up to timeoutMs for the frame asked for.
     void ReadFrameEvents(int timeoutMs);
     static void FrameDone(void* gate, wl_callback* callback, unsigned int time);
