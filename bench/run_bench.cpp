@@ -14,7 +14,7 @@ namespace {
 constexpr int HundredTrials = 100;
 
 // Counts steps so that the driver's figure is per step, like the bare loop's.
-class CountingOutlets : public testkit::NullOutlets {
+class CountingOutlets : public SilentOutlets {
 public:
     void ShowStepNumber(int) override { ++steps; }
     long steps = 0;

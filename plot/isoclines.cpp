@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "plot/plot_point.h"
 
@@ -12,22 +13,6 @@ namespace {
 // The largest density on either axis of the plot.
 constexpr double PlotExtent = static_cast<double>(PlotRight - PlotLeft) / PixelScale;
 constexpr double Tolerance = 1e-12;
-
-// Whether the equilibrium n of the one-step map is stable. The map's Jacobian is
-//   J_ij = [i = j] (1 + g_i (1 - (A n)_i / K_i)) - g_i n_i A_ij / K_i,
-// and a 2x2 map is stable when both eigenvalues lie inside the unit circle (Jury):
-//   |det J| < 1 and |trace J| < 1 + det J.
-bool IsStable(const CompetitionSystem& s, double n1, double n2) {
-    const double load1 = n1 + s.a12 * n2;
-    const double load2 = s.a21 * n1 + n2;
-    const double j11 = 1.0 + s.g1 * (1.0 - load1 / s.k1) - s.g1 * n1 / s.k1;
-    const double j12 = -s.g1 * n1 * s.a12 / s.k1;
-    const double j21 = -s.g2 * n2 * s.a21 / s.k2;
-    const double j22 = 1.0 + s.g2 * (1.0 - load2 / s.k2) - s.g2 * n2 / s.k2;
-    const double trace = j11 + j22;
-    const double det = j11 * j22 - j12 * j21;
-    return std::abs(det) < 1.0 && std::abs(trace) < 1.0 + det;
-}
 
 bool OnPlot(double density) { return density >= -Tolerance && density <= PlotExtent + Tolerance; }
 
@@ -72,28 +57,14 @@ void DrawLine(PlotSurface& surface, double a, double b, double c) {
 
 }  // namespace
 
-std::vector<Equilibrium> EquilibriaInQuadrant(const CompetitionSystem& s) {
-    std::vector<std::pair<double, double>> points{{0.0, 0.0}, {s.k1, 0.0}, {0.0, s.k2}};
-    // Where the two isoclines cross: Cramer's rule on the two lines.
-    const double det = 1.0 - s.a12 * s.a21;
-    if (det != 0.0) {
-        const double n1 = (s.k1 - s.a12 * s.k2) / det;
-        const double n2 = (s.k2 - s.a21 * s.k1) / det;
-        if (n1 > 0.0 && n2 > 0.0) points.emplace_back(n1, n2);
-    }
-    std::vector<Equilibrium> equilibria;
-    for (const auto& [n1, n2] : points) equilibria.push_back({n1, n2, IsStable(s, n1, n2)});
-    return equilibria;
-}
-
-void DrawIsoclines(PlotSurface& surface, const CompetitionSystem& system) {
+void DrawIsoclines(PlotSurface& surface, const std::vector<DensityLine>& lines,
+                   const std::vector<DensityMark>& equilibria) {
     surface.SetPenColor(IsoclineColor);
-    DrawLine(surface, 1.0, system.a12, system.k1);
-    DrawLine(surface, system.a21, 1.0, system.k2);
-    for (const Equilibrium& e : EquilibriaInQuadrant(system)) {
+    for (const DensityLine& line : lines) DrawLine(surface, line.a, line.b, line.c);
+    for (const DensityMark& e : equilibria) {
         if (!OnPlot(e.n1) || !OnPlot(e.n2)) continue;
         const PlotPoint p = ToPixel(e.n1, e.n2);
-        surface.SetBrushColor(e.stable ? IsoclineColor : Navy);
+        surface.SetBrushColor(e.filled ? IsoclineColor : Navy);
         surface.Ellipse(p.x - EquilibriumRadius, p.y - EquilibriumRadius,
                         p.x + EquilibriumRadius + 1, p.y + EquilibriumRadius + 1);
     }

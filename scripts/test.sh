@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up and builds Morvanta with every test (see setup.sh), checks the formatting, then runs
-# every test: the whole suite in the normal build, then again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Tests that need an X display start a private Xvfb of their own.
+# Sets up and builds Morvanta with every test (see setup.sh), checks the formatting and the
+# layers (which folder may include which), then runs every test: the whole suite in the
+# normal build, then again built with AddressSanitizer and UndefinedBehaviorSanitizer. Tests
+# that need an X display start a private Xvfb of their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,7 @@ jobs=$(nproc)
 echo "== Normal build"
 scripts/setup.sh --tests
 scripts/check-format.sh
+scripts/check-layers.sh
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"

@@ -27,6 +27,14 @@ public:
     virtual void AppendLog(const std::string& line) = 0;
 };
 
+// Outlets nobody watches: a batch run's counters and log, a benchmark's.
+class SilentOutlets : public RunOutlets {
+public:
+    void ShowTrialNumber(int) override {}
+    void ShowStepNumber(int) override {}
+    void AppendLog(const std::string&) override {}
+};
+
 inline constexpr const char* EndOfJobLine = "Normal End of Job";
 
 // The items of the "Trials" group, numbered by their place in it.

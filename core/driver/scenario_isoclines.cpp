@@ -1,26 +1,21 @@
 #include "core/driver/scenario_isoclines.h"
 
+#include "plot/isoclines.h"
+
 namespace morvanta {
 
-std::optional<CompetitionSystem> FixedSystemOf(Scenario scenario) {
-    switch (scenario) {
-        case Scenario::StartPoint:
-            return std::nullopt;
-        case Scenario::CompSevere:
-            return CompetitionSystem{SevereCoefficient, SevereCoefficient, CarryingCapacity,
-                                     CarryingCapacity,  GrowthRate,        GrowthRate};
-        case Scenario::CompMild:
-            return CompetitionSystem{MildCoefficient,  MildCoefficient, CarryingCapacity,
-                                     CarryingCapacity, GrowthRate,      GrowthRate};
-        case Scenario::ReversedGrowth:
-            break;
-    }
-    return CompetitionSystem{SevereCoefficient, SevereCoefficient, CarryingCapacity,
-                             CarryingCapacity,  GrowthRate,        -1.0 * GrowthRate};
+void DrawSystemIsoclines(PlotSurface& surface, const CompetitionSystem& system) {
+    std::vector<DensityLine> lines;
+    for (const ZeroGrowthLine& line : ZeroGrowthLines(system))
+        lines.push_back({line.a1, line.a2, line.k});
+    std::vector<DensityMark> marks;
+    for (const Equilibrium& e : EquilibriaInQuadrant(system))
+        marks.push_back({e.n1, e.n2, e.stable});
+    DrawIsoclines(surface, lines, marks);
 }
 
 void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario) {
-    if (const auto system = FixedSystemOf(scenario)) DrawIsoclines(surface, *system);
+    if (const auto system = FixedSystemOf(scenario)) DrawSystemIsoclines(surface, *system);
 }
 
 }  // namespace morvanta

@@ -14,10 +14,10 @@
 #include <cstdio>
 
 #include "tests/ui/form_fixture.h"
-#include "ui/application.h"
-#include "ui/platform_choice.h"
-#include "ui/tform1.h"
-#include "ui/toolkit_start.h"
+#include "ui/app/application.h"
+#include "ui/app/platform_choice.h"
+#include "ui/app/toolkit_start.h"
+#include "ui/window/tform1.h"
 
 namespace {
 

@@ -1,25 +1,15 @@
 #pragma once
 
-// Clocks for tests and benchmarks: a fixed reading, and one that moves on at every reading.
+// Clocks for tests and benchmarks: the program's fixed reading, and one that moves on at
+// every reading.
 
 #include <cstdint>
 
-#include "core/clock_source.h"
+#include "core/system_clock.h"
 
 namespace morvanta::testkit {
 
-class FixedClock : public ClockSource {
-public:
-    explicit FixedClock(TimeOfDay time) : time_(time) {}
-    // The reading whose milliseconds since midnight are the given seed.
-    static FixedClock ForSeed(std::uint32_t seed) {
-        return FixedClock(TimeOfDayFromMilliseconds(seed));
-    }
-    TimeOfDay NowUtc() const override { return time_; }
-
-private:
-    TimeOfDay time_;
-};
+using morvanta::FixedClock;
 
 // Each reading is one millisecond after the one before: consecutive runs draw different
 // trials, yet a whole session is the same on every replay.

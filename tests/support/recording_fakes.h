@@ -36,11 +36,4 @@ private:
     Journal& journal_;
 };
 
-class NullOutlets : public RunOutlets {
-public:
-    void ShowTrialNumber(int) override {}
-    void ShowStepNumber(int) override {}
-    void AppendLog(const std::string&) override {}
-};
-
 }  // namespace morvanta::testkit

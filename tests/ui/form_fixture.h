@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "tests/support/recording_fakes.h"
-#include "ui/application.h"
-#include "ui/colors.h"
-#include "ui/platform_choice.h"
-#include "ui/tform1.h"
+#include "ui/app/application.h"
+#include "ui/app/platform_choice.h"
+#include "ui/widgets/colors.h"
+#include "ui/window/tform1.h"
 
 namespace morvanta::testkit {
 

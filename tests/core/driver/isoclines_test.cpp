@@ -23,26 +23,6 @@ Journal Draw(Scenario scenario) {
     return journal;
 }
 
-TEST(Isoclines, SevereCompetitionHasTwoStableCornersAndASaddle) {
-    const auto equilibria = EquilibriaInQuadrant(*FixedSystemOf(Scenario::CompSevere));
-    ASSERT_EQ(equilibria.size(), 4U);
-    EXPECT_FALSE(equilibria[0].stable) << "the origin";
-    EXPECT_TRUE(equilibria[1].stable) << "species 1 alone at 0.9";
-    EXPECT_TRUE(equilibria[2].stable) << "species 2 alone at 0.9";
-    EXPECT_NEAR(equilibria[3].n1, 0.36, 1e-12);
-    EXPECT_NEAR(equilibria[3].n2, 0.36, 1e-12);
-    EXPECT_FALSE(equilibria[3].stable) << "the saddle";
-}
-
-TEST(Isoclines, MildHasOneStableCoexistencePointReversedHasNone) {
-    const auto mild = EquilibriaInQuadrant(*FixedSystemOf(Scenario::CompMild));
-    ASSERT_EQ(mild.size(), 4U);
-    EXPECT_NEAR(mild[3].n1, 0.5, 1e-12);
-    for (const Equilibrium& e : mild) EXPECT_EQ(e.stable, &e == &mild[3]) << e.n1 << ", " << e.n2;
-    for (const Equilibrium& e : EquilibriaInQuadrant(*FixedSystemOf(Scenario::ReversedGrowth)))
-        EXPECT_FALSE(e.stable) << e.n1 << ", " << e.n2;
-}
-
 TEST(Isoclines, SevereLinesRunBetweenTheirAxisCrossingsWithFilledAndHollowMarks) {
     const std::string muted = ToText(IsoclineColor);
     const std::string navy = ToText(Navy);
@@ -65,7 +45,7 @@ TEST(Isoclines, ALineBeyondThePlotIsClippedAtItsEdge) {
     // N1 + 0.25 N2 = 0.9 would reach N2 = 3.6: it leaves the plot at its top, N2 = 1.2.
     Journal journal;
     RecordingSurface surface(journal);
-    DrawIsoclines(surface, {0.25, 10.0, 0.9, 0.9, 0.03, 0.03});
+    DrawSystemIsoclines(surface, {0.25, 10.0, 0.9, 0.9, 0.03, 0.03});
     ASSERT_GE(journal.size(), 3U);
     const std::set<std::string> ends{journal[1].substr(7), journal[2].substr(7)};
     EXPECT_EQ(ends, (std::set<std::string>{"200 20", "290 380"}));

@@ -1,0 +1,153 @@
+#include "core/cli/command_line.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace morvanta {
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine Refuse(std::string error) {
+    CommandLine refused;
+    refused.action = Action::Refuse;
+    refused.error = std::move(error);
+    return refused;
+}
+
+constexpr std::array<std::string_view, 4> ScenarioNames{"start-point", "comp-severe", "comp-mild",
+                                                        "reversed"};
+constexpr std::array<std::string_view, 4> TrialCounts{"1", "10", "50", "100"};
+
+std::optional<int> IndexOf(std::string_view value, auto names) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (value == names[i]) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<int> ScenarioItem(std::string_view value) {
+    if (auto byName = IndexOf(value, ScenarioNames)) return byName;
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '3') return value[0] - '0';
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> Seed(std::string_view value) {
+    std::uint32_t seed = 0;
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+    if (error != std::errc{} || end != value.data() + value.size() || seed > LastSeed)
+        return std::nullopt;
+    return seed;
+}
+
+// Applies one batch option's value; an empty string when it is fine, else why not.
+std::string ApplyValue(std::string_view name, const std::string& value, BatchOptions& batch) {
+    const std::string quoted = "'" + value + "'";
+    if (name == "scenario") {
+        const auto item = ScenarioItem(value);
+        if (!item)
+            return "invalid scenario " + quoted +
+                   " (start-point, comp-severe, comp-mild, reversed or 0 to 3)";
+        batch.scenarioItem = *item;
+    } else if (name == "trials") {
+        const auto item = IndexOf(value, TrialCounts);
+        if (!item) return "invalid number of trials " + quoted + " (1, 10, 50 or 100)";
+        batch.trialsItem = *item;
+    } else if (name == "seed") {
+        const auto seed = Seed(value);
+        if (!seed) return "invalid seed " + quoted + " (0 to 86399999)";
+        batch.seed = *seed;
+    } else if (value.empty()) {
+        return "option '--" + std::string(name) + "' needs a file name";
+    } else if (name == "csv") {
+        batch.csvPath = value;
+    } else {
+        batch.pngPath = value;
+    }
+    return {};
+}
+
+bool TakesValue(std::string_view name) {
+    return name == "scenario" || name == "trials" || name == "seed" || name == "csv" ||
+           name == "png";
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine command;
+    bool batch = false;
+    bool batchOptionSeen = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.size() < 3 || argument.compare(0, 2, "--") != 0) {
+            return Refuse(argument.starts_with("-") ? "unrecognized option '" + argument + "'"
+                                                    : "unexpected argument '" + argument + "'");
+        }
+        const std::string_view body = std::string_view(argument).substr(2);
+        const std::size_t equals = body.find('=');
+        const std::string_view name = body.substr(0, equals);
+        const bool inlineValue = equals != std::string_view::npos;
+
+        if (name == "help" || name == "version" || name == "batch" || name == "isoclines") {
+            if (inlineValue)
+                return Refuse("option '--" + std::string(name) + "' doesn't allow an argument");
+            if (name == "help") command.action = Action::Help;
+            if (name == "version") command.action = Action::Version;
+            if (name == "help" || name == "version") return command;
+            if (name == "batch") batch = true;
+            if (name == "isoclines") {
+                command.batch.isoclines = true;
+                batchOptionSeen = true;
+            }
+            continue;
+        }
+        if (!TakesValue(name)) return Refuse("unrecognized option '" + argument + "'");
+
+        std::string value;
+        if (inlineValue) {
+            value = std::string(body.substr(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Refuse("option '--" + std::string(name) + "' requires an argument");
+        }
+        if (std::string error = ApplyValue(name, value, command.batch); !error.empty())
+            return Refuse(error);
+        batchOptionSeen = true;
+    }
+    if (batchOptionSeen && !batch) return Refuse("these options need --batch");
+    command.action = batch ? Action::Batch : Action::Window;
+    return command;
+}
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return ParseCommandLine(arguments);
+}
+
+std::string UsageText(const std::string& program) {
+    return "Usage: " + program +
+           " [--batch [OPTION]...]\n"
+           "Two-species competition in the phase plane. Without options, opens the window.\n"
+           "\n"
+           "  --batch              run once without a window and exit\n"
+           "  --scenario=NAME      start-point, comp-severe, comp-mild, reversed, or 0 to 3\n"
+           "                       (default start-point)\n"
+           "  --trials=N           1, 10, 50 or 100 (default 10)\n"
+           "  --seed=MS            the clock reading the run is seeded from, milliseconds\n"
+           "                       since UTC midnight, 0 to 86399999 (default: now)\n"
+           "  --csv=FILE           write the trials as CSV to FILE ('-': standard output)\n"
+           "  --png=FILE           write the 400x400 plot after the run to FILE as PNG\n"
+           "  --isoclines          draw the isoclines and equilibria on the plot\n"
+           "  --help               show this help and exit\n"
+           "  --version            show the version and exit\n"
+           "\n"
+           "Exit status: 0 if all went well, 1 if a file could not be written,\n"
+           "2 if the command line was not understood.\n";
+}
+
+}  // namespace morvanta

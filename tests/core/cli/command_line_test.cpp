@@ -1,0 +1,71 @@
+// The program's own command line: what it accepts, and everything else it refuses.
+
+#include "core/cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace morvanta {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLine, AcceptsItsOwnOptionsInBothSpellings) {
+    EXPECT_EQ(ParseCommandLine({}).action, Action::Window);
+    EXPECT_EQ(ParseCommandLine({"--help"}).action, Action::Help);
+    EXPECT_EQ(ParseCommandLine({"--batch", "--version"}).action, Action::Version);
+
+    const BatchOptions defaults = ParseCommandLine({"--batch"}).batch;
+    EXPECT_EQ(defaults.scenarioItem, 0);
+    EXPECT_EQ(defaults.trialsItem, 1) << "10 trials, as the window starts";
+    EXPECT_FALSE(defaults.seed) << "the clock seeds a run by default";
+
+    const CommandLine c =
+        ParseCommandLine({"--scenario", "comp-mild", "--trials=100", "--batch", "--seed",
+                          "86399999", "--csv=-", "--png", "p.png", "--isoclines"});
+    ASSERT_EQ(c.action, Action::Batch) << c.error;
+    EXPECT_EQ(c.batch.scenarioItem, 2);
+    EXPECT_EQ(c.batch.trialsItem, 3);
+    EXPECT_EQ(c.batch.seed, 86399999U);
+    EXPECT_EQ(c.batch.csvPath, "-");
+    EXPECT_EQ(c.batch.pngPath, "p.png");
+    EXPECT_TRUE(c.batch.isoclines);
+    EXPECT_EQ(ParseCommandLine({"--batch", "--scenario", "reversed"}).batch.scenarioItem, 3);
+    EXPECT_EQ(ParseCommandLine({"--batch", "--scenario=1"}).batch.scenarioItem, 1);
+}
+
+TEST(CommandLine, RefusesAnythingElseWithAReason) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"-reverse"},
+        {"-stylesheet", "x.qss"},
+        {"-platform", "offscreen"},
+        {"-style=fusion"},
+        {"-qwindowgeometry", "10x10"},
+        {"-qwindowtitle", "x"},
+        {"-h"},
+        {"--"},
+        {"file.csv"},
+        {"--bogus"},
+        {"--help=yes"},
+        {"--batch=1"},
+        {"--batch", "extra"},
+        {"--seed", "0"},  // a batch option without --batch
+        {"--batch", "--seed"},
+        {"--batch", "--seed", "86400000"},
+        {"--batch", "--seed=-1"},
+        {"--batch", "--seed=+5"},
+        {"--batch", "--seed=99999999999999999999"},
+        {"--batch", "--trials=5"},
+        {"--batch", "--trials=010"},
+        {"--batch", "--scenario=4"},
+        {"--batch", "--scenario=Comp-Severe"},
+        {"--batch", "--csv="},
+        {"--batch", "--png"}};
+    for (const auto& arguments : refused) {
+        const CommandLine c = ParseCommandLine(arguments);
+        EXPECT_EQ(c.action, Action::Refuse) << "accepted: " << ::testing::PrintToString(arguments);
+        EXPECT_FALSE(c.error.empty()) << ::testing::PrintToString(arguments);
+    }
+}
+
+}  // namespace
+}  // namespace morvanta

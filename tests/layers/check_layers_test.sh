@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# scripts/check-layers.sh on small trees of one file each: which includes a layer may have.
+set -euo pipefail
+check=$(dirname "$0")/../../scripts/check-layers.sh
+failures=0
+# file | include | expected (pass or fail)
+while IFS='|' read -r file include expected; do
+    tree=$(mktemp -d)
+    mkdir -p "$tree"/{core,plot,ui} "$tree/$(dirname "$file")"
+    printf '#include <vector>\n#include "%s"\n' "$include" > "$tree/$file"
+    if "$check" "$tree" >/dev/null; then got=pass; else got=fail; fi
+    rm -rf "$tree"
+    if [ "$got" != "$expected" ]; then
+        echo "FAIL: $file including $include: expected $expected, got $got"
+        failures=$((failures + 1))
+    fi
+done <<'CASES'
+core/competition_model.cpp|core/uniform_random.h|pass
+core/competition_model.cpp|plot/plot_surface.h|fail
+core/competition_model.cpp|core/driver/run_driver.h|fail
+core/competition_model.cpp|ui/widgets/fonts.h|fail
+plot/phase_plot.cpp|core/competition_model.h|fail
+core/driver/run_driver.cpp|plot/phase_plot.h|pass
+core/driver/run_driver.cpp|core/competition_model.h|pass
+core/driver/run_driver.cpp|core/cli/command_line.h|fail
+core/cli/command_line.cpp|core/competition_model.h|fail
+ui/screen/number_digits.cpp|ui/widgets/fonts.h|fail
+ui/widgets/number_box.cpp|ui/screen/number_digits.h|pass
+ui/widgets/number_box.cpp|ui/window/tform1.h|fail
+ui/widgets/number_box.cpp|ui/app/application.h|fail
+ui/app/batch_run.cpp|ui/window/plot_menu.h|fail
+ui/app/main.cpp|ui/window/tform1.h|pass
+ui/window/tform1.cpp|ui/app/application.h|pass
+CASES
+[ $failures -eq 0 ] && echo "OK: the layer check passes and fails where it should"
+exit $failures

@@ -1,0 +1,143 @@
+// The plot's right-button menu: its items, copying and saving the plot and the trials, and
+// the two options, isoclines on the empty plot and the tally line in the log.
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/driver/trial_table.h"
+#include "plot/isoclines.h"
+#include "tests/ui/form_fixture.h"
+
+namespace morvanta::testkit {
+namespace {
+
+int CountOf(const QImage& image, QColor color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+const QColor Muted(IsoclineColor.red, IsoclineColor.green, IsoclineColor.blue);
+
+}  // namespace
+
+class PlotMenuTest : public QObject {
+    Q_OBJECT
+
+private:
+    FixedClock clock_ = FixedClock::ForSeed(43'200'000);
+    std::unique_ptr<TForm1> form_;
+    QTemporaryDir dir_;
+
+    QMenu* OpenMenu() {
+        const QPoint at(100, 100);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, form_->MapBox->mapToGlobal(at));
+        QApplication::sendEvent(form_->MapBox, &event);
+        QApplication::processEvents();
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    // Opens the menu with the right button and clicks the item, as a person would.
+    void Choose(QAction* action) {
+        QMenu* menu = OpenMenu();
+        QVERIFY2(menu, "the right button opened no menu");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QApplication::processEvents();
+    }
+    void Run(int scenarioItem) {
+        form_->RadioGroup1->SetItemIndex(OneTrialItem);
+        form_->RadioGroup2->SetItemIndex(scenarioItem);
+        QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
+    }
+    QStringList LogLines() const { return form_->Memo1->toPlainText().split('\n'); }
+
+private slots:
+    void init() {
+        form_ = ShowNewForm(&clock_);
+        QVERIFY(form_);
+        QVERIFY(dir_.isValid());
+    }
+    void cleanup() { form_.reset(); }
+
+    void theRightButtonOpensTheMenu() {
+        QMenu* menu = OpenMenu();
+        QVERIFY2(menu, "the right button opened no menu");
+        QStringList items;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) items << action->text();
+        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…",
+                                     "Show Isoclines", "Tally Outcomes"}));
+        PlotMenu& m = form_->Menu();
+        QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
+        QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
+        QVERIFY(m.TallyOutcomes->isCheckable() && !m.TallyOutcomes->isChecked());
+        menu->close();
+    }
+
+    void copiesAndSavesThePlotAsShown() {
+        Run(ItemOf(Scenario::CompSevere));
+        const QImage plot = form_->MapBox->Image().copy();
+        Choose(form_->Menu().CopyPlot);
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plot.format()), plot);
+
+        const QString path = dir_.filePath("plot.png");
+        form_->Menu().SetFileChooser([&](const QString&, const QString&) { return path; });
+        Choose(form_->Menu().SavePlot);
+        QCOMPARE(QImage(path).convertToFormat(plot.format()), plot);
+
+        form_->Menu().SetFileChooser([](const QString&, const QString&) { return QString(); });
+        QFile::remove(path);
+        Choose(form_->Menu().SavePlot);
+        QVERIFY2(!QFile::exists(path), "a cancelled dialog saved a file");
+    }
+
+    void savesTheLastRunsTrials() {
+        Run(ItemOf(Scenario::CompSevere));
+        QVERIFY(form_->Menu().SaveTrials->isEnabled());
+        const QString path = dir_.filePath("trials.csv");
+        form_->Menu().SetFileChooser([&](const QString&, const QString&) { return path; });
+        Choose(form_->Menu().SaveTrials);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        QCOMPARE(lines.size(), 3);  // header, one trial, and the last line's end
+        QVERIFY2(lines[1].startsWith("1,43200000,1,1.5,1.5,") && lines[1].endsWith(",675,extinct"),
+                 qPrintable(lines[1]));
+    }
+
+    void isoclinesJoinTheEmptyPlotOnlyWhenSwitchedOn() {
+        const QImage designed = form_->MapBox->Image().copy();
+        form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompSevere));
+        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
+        QCOMPARE(form_->MapBox->Image(), designed);
+
+        Choose(form_->Menu().ShowIsoclines);
+        QVERIFY(form_->Menu().ShowIsoclines->isChecked());
+        QCOMPARE(form_->MapBox->Image(), designed);  // until the empty plot is drawn again
+        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
+        QVERIFY(CountOf(form_->MapBox->Image(), Muted) > 500);
+        QCOMPARE(PlotColor(*form_, 128, 268), Muted);  // the saddle's rim at (0.36, 0.36)
+        QCOMPARE(PlotColor(*form_, 128, 272), testkit::NavyColor);  // the saddle is hollow
+
+        Run(ItemOf(Scenario::CompSevere));             // the run's empty plot has them too
+        QCOMPARE(PlotColor(*form_, 290, 376), Muted);  // the stable (0.9, 0)'s top rim
+        Run(0);  // "Start Point" draws a new matrix every trial: no isoclines
+        QCOMPARE(CountOf(form_->MapBox->Image(), Muted), 0);
+    }
+
+    void theTallyFollowsTheEndOfJobLineWhenSwitchedOn() {
+        Run(ItemOf(Scenario::CompSevere));
+        QCOMPARE(LogLines(), QStringList({"Normal End of Job"}));
+        Choose(form_->Menu().TallyOutcomes);
+        Run(ItemOf(Scenario::CompSevere));
+        QCOMPARE(LogLines(), QStringList({"Normal End of Job", "Normal End of Job",
+                                          "Extinct: sp.2 0, sp.1 1, neither 0"}));
+    }
+};
+
+}  // namespace morvanta::testkit
+
+MORVANTA_WINDOW_TEST_MAIN(morvanta::testkit::PlotMenuTest)
+#include "plot_menu_test.moc"

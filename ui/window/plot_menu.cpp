@@ -1,0 +1,65 @@
+#include "ui/window/plot_menu.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <stdexcept>
+
+#include "core/driver/scenario_isoclines.h"
+#include "ui/app/application.h"
+#include "ui/app/export_files.h"
+
+namespace morvanta {
+
+PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent)
+    : QObject(parent), plot_(plot), scenario_(scenario), menu_(new QMenu(&plot)) {
+    menu_->setObjectName("PlotMenu");
+    CopyPlot =
+        menu_->addAction("Copy Plot", this, [this] { RunHandler([this] { CopyPlotImage(); }); });
+    SavePlot = menu_->addAction("Save Plot As…", this,
+                                [this] { RunHandler([this] { SavePlotImage(); }); });
+    SaveTrials = menu_->addAction("Save Trials As…", this,
+                                  [this] { RunHandler([this] { SaveTrialsTable(); }); });
+    SaveTrials->setEnabled(false);  // until there is a run to save
+    menu_->addSeparator();
+    ShowIsoclines = menu_->addAction("Show Isoclines");
+    ShowIsoclines->setCheckable(true);
+    TallyOutcomes = menu_->addAction("Tally Outcomes");
+    TallyOutcomes->setCheckable(true);
+
+    chooseFile_ = [this](const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
+    };
+    // The right button never clicks the plot, so it is free to open the menu.
+    plot_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&plot_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menu_->popup(plot_.mapToGlobal(at)); });
+}
+
+void PlotMenu::DrawOverEmptyPlot() {
+    if (ShowIsoclines->isChecked())
+        DrawScenarioIsoclines(plot_, ScenarioFromItem(scenario_.ItemIndex()));
+}
+
+void PlotMenu::RunFinished(RunOutlets& outlets) {
+    SaveTrials->setEnabled(true);
+    if (TallyOutcomes->isChecked()) outlets.AppendLog(TallyLine(observer_.Records()));
+}
+
+void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
+
+void PlotMenu::SavePlotImage() {
+    const QString path = chooseFile_("Save Plot As", "PNG images (*.png)");
+    if (path.isEmpty()) return;
+    if (const QString error = SavePlotPng(path, plot_.Image()); !error.isEmpty())
+        throw std::runtime_error(error.toStdString());
+}
+
+void PlotMenu::SaveTrialsTable() {
+    const QString path = chooseFile_("Save Trials As", "CSV tables (*.csv)");
+    if (path.isEmpty()) return;
+    if (const QString error = SaveTrialsCsv(path, observer_.Records()); !error.isEmpty())
+        throw std::runtime_error(error.toStdString());
+}
+
+}  // namespace morvanta

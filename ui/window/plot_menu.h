@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <functional>
+
+#include "core/driver/run_driver.h"
+#include "core/driver/trial_table.h"
+#include "ui/widgets/plot_paint_box.h"
+#include "ui/widgets/radio_group.h"
+
+namespace morvanta {
+
+// The plot's menu on the right mouse button, for teachers: copy or save the plot, save the
+// last run's trials, and two options that add to what a run shows (isoclines on the empty
+// plot, a tally of outcomes in the log). Both options start off and last for the session.
+class PlotMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // Asks where to save: the dialog's caption and file filter in, a path (empty: cancelled) out.
+    using FileChooser = std::function<QString(const QString& caption, const QString& filter)>;
+
+    PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent = nullptr);
+
+    // What a run reports its trials to; it adds the isoclines to the run's empty plot.
+    RunObserver& Observer() { return observer_; }
+    // Draws what the options add to the empty plot just drawn.
+    void DrawOverEmptyPlot();
+    // After a run: the tally line, when asked for, and the trials ready to save.
+    void RunFinished(RunOutlets& outlets);
+
+    void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    QMenu* Menu() const { return menu_; }
+
+    QAction* CopyPlot = nullptr;
+    QAction* SavePlot = nullptr;
+    QAction* SaveTrials = nullptr;
+    QAction* ShowIsoclines = nullptr;
+    QAction* TallyOutcomes = nullptr;
+
+private:
+    void CopyPlotImage();
+    void SavePlotImage();
+    void SaveTrialsTable();
+
+    PlotPaintBox& plot_;
+    const RadioGroup& scenario_;
+    QMenu* menu_;
+    TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
+    FileChooser chooseFile_;
+};
+
+}  // namespace morvanta

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <optional>
+
+#include "core/system_clock.h"
+#include "core/uniform_random.h"
+#include "ui/widgets/glyph_button.h"
+#include "ui/widgets/plain_widgets.h"
+#include "ui/widgets/plot_paint_box.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/window/layout_scale.h"
+#include "ui/window/plot_menu.h"
+#include "ui/window/window_bindings.h"
+
+namespace morvanta {
+
+// The program's one window. The controls lie at fixed places in the client area, which
+// scrolls when the window is smaller than they need; growing the window moves nothing.
+class TForm1 : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The designed outer size and place of the window.
+    static constexpr QSize DesignOuterSize{623, 610};
+    static constexpr QPoint DesignPosition{227, 60};
+    // The classic frame around the client area: 4 pixels each side, a 19-pixel caption bar.
+    static constexpr QSize ClassicFrame{8, 27};
+    // How far the controls reach in the client area.
+    static constexpr QSize ControlsExtent{593, 561};
+
+    // The area the controls are placed in.
+    QWidget* ClientArea() const { return client_; }
+    // The clock runs are seeded from: the system clock unless a test gives another, which
+    // must outlive the runs or the next SetClock.
+    void SetClock(const ClockSource& clock) { clock_ = &clock; }
+    // What runs call before each step number is shown (nothing unless a test gives it).
+    void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
+    const LayoutScale& Scale() const { return scale_; }
+    // The plot's right-button menu.
+    PlotMenu& Menu() const { return *plotMenu_; }
+
+    // The controls, named as in the window's design.
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    PlotPaintBox* MapBox = nullptr;
+    PictureBox* Image1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
+    RadioGroup* RadioGroup2 = nullptr;
+    GlyphButton* BitBtn1 = nullptr;
+    GlyphButton* BitBtn2 = nullptr;
+    NumberBox* Edit1 = nullptr;
+    NumberBox* Edit2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLabel* StaticText1 = nullptr;
+
+public slots:
+    void FormCreate();
+    void PaintB();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+    // The window's own keys; each returns whether it took the key.
+    bool ClickOnEnter(const QKeyEvent& key);
+    bool CloseOnAltF4(const QKeyEvent& key);
+    QSize OuterSize() const;
+    void FitOuterSizeToFrame();
+
+    LayoutScale scale_;
+    QWidget* client_;
+    PlotMenu* plotMenu_ = nullptr;
+    SystemClock systemClock_;
+    const ClockSource* clock_ = &systemClock_;
+    StepHook stepHook_;
+    // The window manager's frame the outer size was last made to fit.
+    std::optional<QMargins> fittedFrame_;
+};
+
+}  // namespace morvanta
