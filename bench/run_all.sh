@@ -7,6 +7,8 @@
 #                     X server, so its drawing is included; "B/step" is what the process
 #                     wrote to the X server per step (/proc/self/io wchar over the run)
 #   start-up, memory: a minimal Qt Widgets window (bench/minimal_qt)
+#   the paced path:   the direct X path on the same display (Xvfb at QT_SCALE_FACTOR=2; Qt's
+#                     own Wayland platform under weston against XWayland)
 # Builds nothing: an entry whose program is not built is reported as skipped. Leaves nothing
 # running or behind.
 # Usage: bench/run_all.sh [-r REPETITIONS] [-n FLOOR_STEPS] [-b BUILD_DIR]
@@ -15,7 +17,7 @@
 set -euo pipefail
 
 reps=5 steps=100000 build=$(dirname "$0")/../build
-usage() { sed -n '12,14p' "$0"; exit 2; }
+usage() { sed -n '14,16p' "$0"; exit 2; }
 while getopts "r:n:b:" opt; do
     case $opt in
         r) reps=$OPTARG ;;
@@ -114,10 +116,13 @@ compare window_run_compmild   us_per_step us/step xlib_floor "$floor" "$window" 
 compare window_run_startpoint us_per_step us/step xlib_floor "$floor" "$window" run startpoint
 compare window_startup        startup_ms  ms      minimal_qt "$minimal" "$window" startup
 compare window_peak_rss       peak_rss_mb MB      minimal_qt "$minimal" "$window" run compmild
+# Two device pixels per pixel: the paced path, against the direct path on the same display.
+compare paced_x11_scale2_compmild us_per_step us/step direct_x11 "$window run compmild" \
+    /usr/bin/env QT_SCALE_FACTOR=2 "$window" run compmild
 
 # A Wayland desktop: weston's headless back end with XWayland. With no platform chosen the
-# program runs on X through XWayland; Qt's own Wayland platform is shown on a one-trial run
-# (it waits for the compositor at every step), cut off after a minute.
+# program runs on X through XWayland, on the direct path; on Qt's own Wayland platform it
+# takes the paced path, measured against the direct path through XWayland.
 if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
     weston --backend=headless-backend.so --xwayland --socket=morvanta-bench --idle-time=0 \
         --log="$tmp/weston.log" >/dev/null 2>&1 &
@@ -136,8 +141,8 @@ if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
         unset QT_QPA_PLATFORM
         printf '%-26s %s\n' platform_chosen "$("$window" run compmild 0 2>/dev/null | grep -o 'platform=[a-z]*')"
         compare wayland_run_compmild us_per_step us/step xlib_floor "$floor" "$window" run compmild
-        r=$(QT_QPA_PLATFORM=wayland run_once us_per_step timeout 60 "$window" run compmild 0)
-        printf '%-26s %9s %-7s (one 1000-step trial, platform wayland)\n' wayland_qt_own_platform "${r% *}" us/step
+        compare paced_wayland_compmild us_per_step us/step direct_xwayland "$window run compmild" \
+            /usr/bin/env QT_QPA_PLATFORM=wayland "$window" run compmild
         unset WAYLAND_DISPLAY
     fi
 else

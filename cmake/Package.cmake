@@ -26,10 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MORVANTA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Added to what dpkg-shlibdeps finds. The window reaches its Wayland surface through Qt's
-# platform interface, whose binary interface holds for one Qt release only.
-find_package(Qt6 REQUIRED COMPONENTS Core)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-liberation2, fonts-lato, qt6-base-abi (= ${Qt6Core_VERSION})")
+# Added to the libraries dpkg-shlibdeps finds: the faces the window is drawn in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation2, fonts-lato")
 
 include(CPack)

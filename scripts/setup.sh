@@ -11,8 +11,6 @@ program_packages=(
     cmake g++ make                    # the toolchain
     qt6-base-dev                      # Qt 6 Widgets
     libxcb1-dev                       # xcb, Qt's own connection to X11, which the window uses
-    libfontconfig-dev                 # fontconfig, which the window loads its own font configuration with
-    qt6-base-private-dev libwayland-dev  # the window's surface and frames on Qt's Wayland platform
     fonts-ipafont-gothic              # the Gothic faces of the window
     fonts-liberation2                 # the serif face of the plot labels
     fonts-lato                        # the heavy face of the heading

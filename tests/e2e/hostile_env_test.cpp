@@ -153,49 +153,6 @@ TEST_F(HostileEnvironmentTest, NoFontsKeepsTheDesignedSizes) {
     EXPECT_NE(text.find("the default font"), std::string::npos) << text;
 }
 
-// The program loads a font configuration of its own unless the user names one. The
-// desktop's, named, must draw the same window, pixel for pixel.
-TEST_F(HostileEnvironmentTest, OwnFontConfigurationDrawsTheDesktopsWindow) {
-    const auto differingPixels = [](const Screenshot& a, const Screenshot& b) {
-        if (a.Width() != b.Width() || a.Height() != b.Height()) return a.Width() * a.Height();
-        int count = 0;
-        for (int y = 0; y < a.Height(); ++y)
-            for (int x = 0; x < a.Width(); ++x) count += a.At(x, y) != b.At(x, y);
-        return count;
-    };
-    const auto grab = [&] {
-        ProgramWindow program(ProgramPath, StderrPath());
-        EXPECT_TRUE(program.WaitForWindow(10s)) << Stderr();
-        // Digits in a number box as well, which has a hinting of its own; then the focus
-        // moves on, so that no caret blinks in the picture.
-        program.Click(128 + 20, 480 + 10);
-        program.Key("2 4 6 8 0 shift+Tab");
-        std::unique_ptr<Screenshot> last = program.Grab();
-        program.WaitFor(
-            [&] {
-                std::unique_ptr<Screenshot> now = program.Grab();
-                const bool settled = differingPixels(*now, *last) == 0 &&
-                                     now->Count(Rgb{255, 255, 255}, 130, 482, 36, 17) < 36 * 17;
-                last = std::move(now);
-                return settled;
-            },
-            3s);
-        return last;
-    };
-    const std::unique_ptr<Screenshot> own = grab();
-    std::unique_ptr<Screenshot> desktop;
-    {
-        const ScopedEnv named("FONTCONFIG_FILE", "/etc/fonts/fonts.conf");
-        desktop = grab();
-    }
-    const int differing = differingPixels(*own, *desktop);
-    if (differing != 0) {
-        own->SavePpm((dir_.parent_path() / "morvanta-own-fonts.ppm").string());
-        desktop->SavePpm((dir_.parent_path() / "morvanta-desktop-fonts.ppm").string());
-    }
-    EXPECT_EQ(differing, 0) << "pixels that differ; both windows saved in " << dir_.parent_path();
-}
-
 // Run at each depth under test: a working window where the toolkit can paint, else a refusal.
 TEST_F(HostileEnvironmentTest, ScreenDepth) {
     Display* display = XOpenDisplay(nullptr);

@@ -13,7 +13,6 @@
 #include "ui/widgets/bitmaps.h"
 #include "ui/widgets/classic_style.h"
 #include "ui/widgets/fault_points.h"
-#include "ui/widgets/font_configuration.h"
 #include "ui/widgets/fonts.h"
 
 namespace morvanta {
@@ -30,8 +29,6 @@ QString ErrorBoxText(const QString& errorText) {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(ApplicationTitleFor(QApplication::applicationFilePath())) {
-    // Before anything asks for a font: the font database is filled from it once.
-    UseProgramFontConfiguration(DesignFaceChoices());
     // The classic "Windows" style is the nearest to the window's designed look.
     setStyle(new ClassicStyle);
     InstallFontSubstitutes();

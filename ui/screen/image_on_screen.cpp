@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include "ui/screen/wayland_frame_gate.h"
-
 namespace morvanta {
 
 ImageOnScreen::ImageOnScreen(QWidget& widget) : widget_(widget), canvas_(widget) {}
@@ -11,11 +9,8 @@ ImageOnScreen::ImageOnScreen(QWidget& widget) : widget_(widget), canvas_(widget)
 void ImageOnScreen::Show(const QImage& image, const QRect& area, std::optional<QRgb> lineColor) {
     if (area.isEmpty() || !widget_.isVisible()) return;
     if (!canvas_.Begin()) {
-        // A line goes with the next repaint in the window.
-        if (lineColor)
-            widget_.update(area);
-        else
-            RepaintNow(widget_, area);
+        held_ |= area;
+        PacedScreen::Changed(widget_, *this);
         return;
     }
     if (lineColor) {
@@ -31,22 +26,13 @@ void ImageOnScreen::Show(const QImage& image, const QRect& area, std::optional<Q
     }
 }
 
+void ImageOnScreen::CatchUp() {
+    widget_.update(held_);
+    held_ = QRect();
+}
+
 void ImageOnScreen::Painted(const QRegion& region) {
     if ((QRegion(unpainted_) - region).isEmpty()) unpainted_ = QRect();
-}
-
-void RepaintNow(QWidget& widget) {
-    if (WaylandFrameGate::BeforeRepaint(widget))
-        widget.repaint();
-    else
-        widget.update();
-}
-
-void RepaintNow(QWidget& widget, const QRect& area) {
-    if (WaylandFrameGate::BeforeRepaint(widget))
-        widget.repaint(area);
-    else
-        widget.update(area);
 }
 
 }  // namespace morvanta

@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <optional>
 
+#include "ui/screen/paced_screen.h"
 #include "ui/screen/x11_window_canvas.h"
 
 class QWidget;
@@ -13,30 +14,30 @@ namespace morvanta {
 
 // How the changed pixels of a widget's retained image reach the screen during a run. On an
 // X display they go straight to the window (X11WindowCanvas); elsewhere the widget repaints
-// them from the image, or leaves them to the event loop while the compositor is not showing
-// the window (WaylandFrameGate). The image is what every later paint shows.
-class ImageOnScreen {
+// them from the image at the display's pace (PacedScreen). The image is what every later
+// paint shows.
+class ImageOnScreen : private PacedPart {
 public:
     explicit ImageOnScreen(QWidget& widget);
 
-    // Puts the area of the image on the screen before returning, but for a line (the pixels
-    // of lineColor), which goes with the next flush in the window: a run's next step number
-    // or end dot follows before anything else is computed, so one flush a step, as a bare X
-    // program would make. Should nothing follow, the event loop flushes.
+    // Straight to X: puts the area of the image on the screen before returning, but for a
+    // line (the pixels of lineColor), which goes with the next flush in the window: a run's
+    // next step number or end dot follows before anything else is computed, so one flush a
+    // step, as a bare X program would make. Should nothing follow, the event loop flushes.
+    // Elsewhere the area goes with the next frame.
     void Show(const QImage& image, const QRect& area, std::optional<QRgb> lineColor);
     // The widget painted the region from the image.
     void Painted(const QRegion& region);
 
 private:
+    void CatchUp() override;
+
     QWidget& widget_;
     X11WindowCanvas canvas_;
     // What went straight to the screen and is not yet in the toolkit's copy of the window.
     QRect unpainted_;
+    // What changed since the last frame, off the direct path.
+    QRect held_;
 };
-
-// Repaints the widget at once where the screen can take it now, else marks it for the
-// event loop: the path of everything a run shows that does not go straight to X.
-void RepaintNow(QWidget& widget);
-void RepaintNow(QWidget& widget, const QRect& area);
 
 }  // namespace morvanta

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QStringList>
 #include <utility>
+#include <vector>
 
 #include "plot/phase_plot.h"
 
@@ -28,13 +29,6 @@ std::vector<std::pair<QString, QStringList>> DesignFamilySubstitutes() {
 void InstallFontSubstitutes() {
     for (const auto& [family, substitutes] : DesignFamilySubstitutes())
         QFont::insertSubstitutions(family, substitutes);
-}
-
-std::vector<QStringList> DesignFaceChoices() {
-    std::vector<QStringList> choices;
-    for (const auto& [family, substitutes] : DesignFamilySubstitutes())
-        choices.push_back(substitutes);
-    return choices;
 }
 
 QFont InstalledFont(const QString& family, FontText text) {

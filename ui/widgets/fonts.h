@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 namespace morvanta {
 
@@ -14,9 +13,6 @@ inline const QString FixedGothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString HeavySans = QStringLiteral("Arial Black");
 
 void InstallFontSubstitutes();
-
-// For each designed family, the faces that stand for it, the nearest first.
-std::vector<QStringList> DesignFaceChoices();
 
 // What a font is to draw: any text, or only the window's own captions, all of whose
 // characters its face has.

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 
-#include "ui/screen/image_on_screen.h"
 #include "ui/widgets/fault_points.h"
 
 namespace morvanta {
@@ -25,8 +24,7 @@ void NumberBox::ShowNumber(int n) {
         }
         return;
     }
-    SyncText();
-    RepaintNow(*this);
+    PacedScreen::Changed(*this, *this);
 }
 
 void NumberBox::SyncText() {

@@ -1,13 +1,16 @@
 #include "ui/window/tform1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWindow>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "core/driver/run_driver.h"
 #include "plot/phase_plot.h"
@@ -208,6 +211,7 @@ QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 void TForm1::FormCreate() { PaintB(); }
 
 void TForm1::PaintB() {
+    if (HeldForRun(&TForm1::PaintB)) return;
     RunHandler([this] {
         if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
         const QSize outer = OuterSize();
@@ -217,18 +221,51 @@ void TForm1::PaintB() {
 }
 
 void TForm1::BitBtn1Click() {
+    if (HeldForRun(&TForm1::BitBtn1Click)) return;
     RunHandler([this] {
         const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
         EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
         const QSize outer = OuterSize();
-        RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
-                  plotMenu_->Observer());
+        {
+            running_ = true;
+            const PacedScreen::Run run(*this);
+            const auto ended = qScopeGuard([this] { RunEnded(); });
+            RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
+                      plotMenu_->Observer());
+        }
         plotMenu_->RunFinished(outlets);
     });
 }
 
 void TForm1::BitBtn2Click() {
+    if (HeldForRun(&TForm1::BitBtn2Click)) return;
     RunHandler([this] { close(); });
+}
+
+bool TForm1::HeldForRun(void (TForm1::*handler)()) {
+    if (!running_) return false;
+    heldForRun_.push_back(handler);
+    return true;
+}
+
+void TForm1::RunEnded() {
+    running_ = false;
+    // In the order they came, after the run's handler has returned.
+    for (auto handler : std::exchange(heldForRun_, {}))
+        QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection);
+    if (std::exchange(closeAfterRun_, false))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A run lets the display's events through between frames, a close request among them;
+    // like the user's input, it waits for the run's end.
+    if (running_) {
+        event->ignore();
+        closeAfterRun_ = true;
+        return;
+    }
+    QScrollArea::closeEvent(event);
 }
 
 void TForm1::FitOuterSizeToFrame() {

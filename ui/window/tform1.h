@@ -4,9 +4,11 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <optional>
+#include <vector>
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
+#include "ui/screen/paced_screen.h"
 #include "ui/widgets/glyph_button.h"
 #include "ui/widgets/plain_widgets.h"
 #include "ui/widgets/plot_paint_box.h"
@@ -41,6 +43,9 @@ public:
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
     // What runs call before each step number is shown (nothing unless a test gives it).
     void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
+    // Where runs count the display's refreshes (the window's screen unless a test gives
+    // another clock, which must outlive the window).
+    void SetFrameClock(const FrameClock& clock) { PacedScreen::Of(*this).SetClock(clock); }
     const LayoutScale& Scale() const { return scale_; }
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
@@ -68,6 +73,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -77,6 +83,9 @@ private:
     bool CloseOnAltF4(const QKeyEvent& key);
     QSize OuterSize() const;
     void FitOuterSizeToFrame();
+    // During a run, keeps the handler for the run's end and says so.
+    bool HeldForRun(void (TForm1::*handler)());
+    void RunEnded();
 
     LayoutScale scale_;
     QWidget* client_;
@@ -84,6 +93,10 @@ private:
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
     StepHook stepHook_;
+    bool running_ = false;
+    // What came during the run and waits for its end.
+    std::vector<void (TForm1::*)()> heldForRun_;
+    bool closeAfterRun_ = false;
     // The window manager's frame the outer size was last made to fit.
     std::optional<QMargins> fittedFrame_;
 };

@@ -1,6 +1,7 @@
 #include "ui/window/window_bindings.h"
 
 #include "ui/app/application.h"
+#include "ui/screen/paced_screen.h"
 
 namespace morvanta {
 
@@ -23,6 +24,9 @@ void EditOutlets::ShowStepNumber(int n) {
 
 void EditOutlets::AppendLog(const std::string& line) {
     step_.SyncText();
+    // The run's last step is on the screen before its end is told.
+    PacedScreen::Of(step_).BringUpToDate();
+    RaiseHeldToolkitError();
     log_.appendPlainText(QString::fromStdString(line));
     RaiseHeldToolkitError();
 }
