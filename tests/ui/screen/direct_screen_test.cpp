@@ -90,6 +90,16 @@ void LetTheToolkitPaint() {
     }
 }
 
+// A shown window whose runs take the given trials and scenario items, seeded at noon.
+std::unique_ptr<TForm1> ShowFormFor(int trialsItem, int scenarioItem) {
+    static const FixedClock noon({12, 0, 0, 0});
+    auto form = ShowNewForm(&noon);
+    if (!form) return nullptr;
+    form->RadioGroup1->SetItemIndex(trialsItem);
+    form->RadioGroup2->SetItemIndex(scenarioItem);
+    return form;
+}
+
 }  // namespace
 
 class DirectScreenTest : public QObject {
@@ -101,11 +111,8 @@ private slots:
     void eachStepIsOnTheServerBeforeTheNextIsComputed() {
         ScreenReader reader;
         QVERIFY(reader.Connected());
-        FixedClock clock({12, 0, 0, 0});
-        auto form = ShowNewForm(&clock);
+        auto form = ShowFormFor(0, 1);  // one trial of "Comp Severe": hundreds of steps
         QVERIFY(form);
-        form->RadioGroup1->SetItemIndex(0);
-        form->RadioGroup2->SetItemIndex(1);  // "Comp Severe": hundreds of steps
 
         QStringList lagging;
         int checked = 0;
@@ -128,8 +135,7 @@ private slots:
         // drawn straight to the window must leave them as they are.
         ScreenReader reader;
         QVERIFY(reader.Connected());
-        FixedClock clock({12, 0, 0, 0});
-        auto form = ShowNewForm(&clock);
+        auto form = ShowFormFor(1, 1);  // ten trials of "Comp Severe", over the whole plot
         QVERIFY(form);
         form->resize(300, 250);
         LetTheToolkitPaint();
@@ -140,8 +146,6 @@ private slots:
             before[i] = reader.Read(*form, bars[i]);
             QVERIFY(!before[i].isNull());
         }
-        form->RadioGroup1->SetItemIndex(1);  // ten trials of "Comp Severe", over the whole plot
-        form->RadioGroup2->SetItemIndex(1);
         form->BitBtn1Click();  // no events between the run and the readings below
         for (int i = 0; i < 2; ++i)
             QVERIFY2(reader.Read(*form, bars[i]) == before[i],
@@ -153,11 +157,8 @@ private slots:
         // new palette makes them anew, so the screen shows what the box itself paints.
         ScreenReader reader;
         QVERIFY(reader.Connected());
-        FixedClock clock({12, 0, 0, 0});
-        auto form = ShowNewForm(&clock);
+        auto form = ShowFormFor(0, 1);
         QVERIFY(form);
-        form->RadioGroup1->SetItemIndex(0);
-        form->RadioGroup2->SetItemIndex(1);
         form->BitBtn1Click();
         LetTheToolkitPaint();
         QPalette palette = form->Edit2->palette();
