@@ -120,9 +120,28 @@ compare window_peak_rss       peak_rss_mb MB      minimal_qt "$minimal" "$window
 compare paced_x11_scale2_compmild us_per_step us/step direct_x11 "$window run compmild" \
     /usr/bin/env QT_SCALE_FACTOR=2 "$window" run compmild
 
+# Qt's own Wayland platform in weston's headless back end (no X display): the paced path,
+# against the direct path on the Xvfb above.
+if command -v weston >/dev/null; then
+    weston --backend=headless-backend.so --socket=morvanta-paced --idle-time=0 \
+        --log="$tmp/weston-paced.log" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/morvanta-paced" ] && break; sleep 0.05; done
+    if [ ! -S "$XDG_RUNTIME_DIR/morvanta-paced" ]; then
+        echo "== Wayland: weston did not start"; sed 's/^/    /' "$tmp/weston-paced.log" 2>/dev/null || true
+    else
+        echo "== Wayland (weston headless), platform wayland; the direct path on Xvfb $xvfb_display"
+        compare paced_wayland_compmild us_per_step us/step direct_x11 \
+            "/usr/bin/env DISPLAY=$xvfb_display QT_QPA_PLATFORM=xcb $window run compmild" \
+            /usr/bin/env -u DISPLAY WAYLAND_DISPLAY=morvanta-paced QT_QPA_PLATFORM=wayland \
+            "$window" run compmild
+    fi
+else
+    echo "== Wayland: skipped (weston not installed)"
+fi
+
 # A Wayland desktop: weston's headless back end with XWayland. With no platform chosen the
-# program runs on X through XWayland, on the direct path; on Qt's own Wayland platform it
-# takes the paced path, measured against the direct path through XWayland.
+# program runs on X through XWayland, on the direct path.
 if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
     weston --backend=headless-backend.so --xwayland --socket=morvanta-bench --idle-time=0 \
         --log="$tmp/weston.log" >/dev/null 2>&1 &
@@ -134,19 +153,17 @@ if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
         sleep 0.05
     done
     if [ -z "$wayland_display" ]; then
-        echo "== Wayland: weston did not start"; sed 's/^/    /' "$tmp/weston.log" 2>/dev/null || true
+        echo "== Wayland with XWayland: weston did not start"; sed 's/^/    /' "$tmp/weston.log" 2>/dev/null || true
     else
         echo "== Wayland (weston headless), XWayland $wayland_display, no platform chosen"
         export DISPLAY=$wayland_display WAYLAND_DISPLAY=morvanta-bench
         unset QT_QPA_PLATFORM
         printf '%-26s %s\n' platform_chosen "$("$window" run compmild 0 2>/dev/null | grep -o 'platform=[a-z]*')"
         compare wayland_run_compmild us_per_step us/step xlib_floor "$floor" "$window" run compmild
-        compare paced_wayland_compmild us_per_step us/step direct_xwayland "$window run compmild" \
-            /usr/bin/env QT_QPA_PLATFORM=wayland "$window" run compmild
         unset WAYLAND_DISPLAY
     fi
 else
-    echo "== Wayland: skipped (weston or Xwayland not installed)"
+    echo "== Wayland with XWayland: skipped (weston or Xwayland not installed)"
 fi
 
 [ "$failures" -eq 0 ]
