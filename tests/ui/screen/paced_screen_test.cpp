@@ -3,6 +3,7 @@
 // at the display's pace: never more than one frame a refresh, up to date at the end of a run,
 // and never waiting for a compositor that has stopped showing the window.
 
+#include <QProcess>
 #include <QTest>
 
 #include "tests/ui/form_fixture.h"
@@ -38,6 +39,17 @@ public:
 
 private:
     QLineEdit* box_;
+};
+
+// Mouse presses the application is given.
+class InputCounter : public QObject {
+public:
+    InputCounter() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::MouseButtonPress;
+        return false;
+    }
+    int count = 0;
 };
 
 class NoOutlets : public RunOutlets {
@@ -123,6 +135,33 @@ private slots:
             qPrintable(
                 QString("%1 frames in %2 refreshes").arg(run.framesDuringRun).arg(run.refreshes)));
         QCOMPARE(testkit::EndOfJobLines(*form), 1);
+    }
+
+    // A click from outside the process in the middle of a run, on X: the frames let the
+    // display's events through, never the user's, which wait for the run's end.
+    void inputWaitsForTheRunsEnd() {
+        if (QGuiApplication::platformName() != "xcb") QSKIP("xdotool clicks on X only");
+        const FixedClock clock({12, 0, 0, 0});
+        auto form = ShowNewForm(&clock);
+        QVERIFY(form);
+        InputCounter presses;
+        SteppedFrameClock frames;
+        form->SetFrameClock(frames);
+        form->RadioGroup1->SetItemIndex(0);
+        form->RadioGroup2->SetItemIndex(1);  // "Comp Severe": hundreds of steps
+        const qreal ratio = form->devicePixelRatio();
+        const QPoint target = form->Memo1->mapToGlobal(form->Memo1->rect().center()) * ratio;
+        int pressesDuringRun = 0;
+        form->SetStepHook([&](int step) {
+            if (step == 10)
+                QProcess::execute("xdotool", {"mousemove", QString::number(target.x()),
+                                              QString::number(target.y()), "click", "1"});
+            frames.NextRefresh();  // every step lets the display's events through
+            pressesDuringRun = presses.count;
+        });
+        form->BitBtn1Click();
+        QCOMPARE(pressesDuringRun, 0);
+        QTRY_VERIFY2_WITH_TIMEOUT(presses.count > 0, "the click never came", 10'000);
     }
 
     // The compositor's screen goes to sleep (weston's idle time, set by with_weston.sh from
