@@ -72,7 +72,8 @@ void PacedScreen::BringUpToDate() {
     // Paints every widget of the window that has something to show, and puts it on the screen.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     ++framesPainted_;
-    // The display answers once it has shown the frame (on X at once).
+    // The display answers once it has shown the frame (on Wayland the compositor, elsewhere
+    // the toolkit a few milliseconds later).
     watched_->requestUpdate();
     awaitingFrame_ = true;
 }
