@@ -216,7 +216,7 @@ TEST_F(ProgramTest, ArrowKeysGoRoundEachGroupInItemOrder) {
 
 TEST_F(ProgramTest, AltF4EndsTheProgram) {
     program_->Key("alt+F4");
-    const auto status = program_->WaitForExit(2s);
+    const auto status = program_->WaitForExit(30s);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
 }
