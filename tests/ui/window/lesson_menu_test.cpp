@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include "core/driver/run_driver.h"
 #include "core/driver/time_course.h"
@@ -148,6 +149,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(window->isWindow());
         QCOMPARE(window->windowTitle(), QString("Morvanta: Time Course"));
+        // Not a primary window: closing the form still ends the program.
+        QCOMPARE(window->windowHandle()->transientParent(), form_->windowHandle());
         QCOMPARE(window->grab().toImage().convertToFormat(QImage::Format_RGB32), window->Image());
         QCOMPARE(window->Image(), BatchPicture({"--scenario", "1"}, "--time-course-png"));
         const QColor bright = ToColor(Species1Color);
