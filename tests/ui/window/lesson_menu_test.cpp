@@ -8,7 +8,6 @@
 #include <QWindow>
 
 #include "core/driver/run_driver.h"
-#include "core/driver/time_course.h"
 #include "plot/direction_field_plot.h"
 #include "plot/isoclines.h"
 #include "plot/time_course_plot.h"
@@ -16,8 +15,6 @@
 
 namespace morvanta::testkit {
 namespace {
-
-QColor ToColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
 int CountOf(const QImage& image, QColor color) {
     int count = 0;
@@ -84,16 +81,15 @@ private:
 private slots:
     void init() {
         form_ = ShowNewForm(&clock_);
-        QVERIFY(form_);
-        QVERIFY(dir_.isValid());
+        QVERIFY(form_ && dir_.isValid());
         QVERIFY2(!qEnvironmentVariable("MORVANTA_PROGRAM").isEmpty(), "MORVANTA_PROGRAM unset");
     }
     void cleanup() { form_.reset(); }
 
     void theItemsStartOffAndChangeNothing() {
         QVERIFY(!Lesson().ShowTimeCourse->isEnabled());
-        QVERIFY(Lesson().ShowDirectionField->isCheckable());
-        QVERIFY(!Lesson().ShowDirectionField->isChecked());
+        QVERIFY(Lesson().ShowDirectionField->isCheckable() &&
+                !Lesson().ShowDirectionField->isChecked());
         // The designed run, drawn on its own, against the window's run.
         PlotImage alone;
         SilentOutlets outlets;
@@ -104,17 +100,24 @@ private slots:
         QVERIFY(!Lesson().TimeCourse());
     }
 
-    void ownCoefficientsRunUntilThePresetsAreBack() {
+    void ownCoefficientsAndTheDirectionFieldJoinTheRunsWhenChosen() {
         ChooseCoefficients("0.6", "1.4");
         form_->Menu().ShowIsoclines->setChecked(true);
-        Run(ItemOf(Scenario::CompSevere));
+        Choose(Lesson().ShowDirectionField);
+        QVERIFY(Lesson().ShowDirectionField->isChecked());
+        Run(ItemOf(Scenario::CompSevere), TenTrialsItem);
         QCOMPARE(LogLines(), QStringList({"Normal End of Job", "a12 0.6, a21 1.4"}));
-        const QColor muted(IsoclineColor.red, IsoclineColor.green, IsoclineColor.blue);
+        const QColor field = ToQColor(FieldColor);
+        const QColor muted = ToQColor(IsoclineColor);
+        QVERIFY(CountOf(form_->MapBox->Image(), field) > 500);
         QVERIFY2(PlotColor(*form_, 128, 268) != muted, "the presets' saddle is still drawn");
         QCOMPARE(form_->MapBox->Image(),
-                 BatchPicture({"--trials", "1", "--scenario", "1", "--isoclines", "--a12", "0.6",
-                               "--a21", "1.4"},
+                 BatchPicture({"--scenario", "1", "--isoclines", "--direction-field", "--a12",
+                               "0.6", "--a21", "1.4"},
                               "--png"));
+        Run(ItemOf(Scenario::StartPoint));  // new coefficients every trial: no field, no line
+        QCOMPARE(CountOf(form_->MapBox->Image(), field), 0);
+        QCOMPARE(LogLines().size(), 3);
 
         Choose(Lesson().Coefficients);
         QVERIFY(Lesson().Dialog());
@@ -122,23 +125,8 @@ private slots:
         QTest::mouseClick(Lesson().Dialog()->UsePresets, Qt::LeftButton);
         QTRY_VERIFY(!Lesson().Dialog());
         Run(ItemOf(Scenario::CompSevere));
-        QCOMPARE(LogLines().size(), 3);  // no coefficients line after the second end of job
+        QCOMPARE(LogLines().size(), 4);
         QCOMPARE(PlotColor(*form_, 128, 268), muted);
-    }
-
-    void theDirectionFieldJoinsTheEmptyPlotWhenSwitchedOn() {
-        const QColor field = ToColor(FieldColor);
-        form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompMild));
-        Choose(Lesson().ShowDirectionField);
-        QVERIFY(Lesson().ShowDirectionField->isChecked());
-        QCOMPARE(CountOf(form_->MapBox->Image(), field), 0);  // until the empty plot is drawn
-        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
-        QVERIFY(CountOf(form_->MapBox->Image(), field) > 500);
-        Run(ItemOf(Scenario::CompMild), TenTrialsItem);
-        QCOMPARE(form_->MapBox->Image(),
-                 BatchPicture({"--scenario", "2", "--direction-field"}, "--png"));
-        Run(ItemOf(Scenario::StartPoint));  // new coefficients every trial: no field
-        QCOMPARE(CountOf(form_->MapBox->Image(), field), 0);
     }
 
     void theTimeCourseShowsTheLastRunInAWindowOfItsOwn() {
@@ -153,7 +141,7 @@ private slots:
         QCOMPARE(window->windowHandle()->transientParent(), form_->windowHandle());
         QCOMPARE(window->grab().toImage().convertToFormat(QImage::Format_RGB32), window->Image());
         QCOMPARE(window->Image(), BatchPicture({"--scenario", "1"}, "--time-course-png"));
-        const QColor bright = ToColor(Species1Color);
+        const QColor bright = ToQColor(Species1Color);
         QVERIFY(CountOf(window->Image(), bright) > 100);
 
         // The next run's trials replace them once it is over.
