@@ -63,22 +63,22 @@ TEST(TrialTable, EachCoefficientColumnHoldsItsOwnDraw) {
 }
 
 TEST(TrialTable, TallyCountsEachSpeciesLostAndTrialsThatLostNeither) {
-    // Extinct is strictly below 0.01; a trial that lost both counts under both species.
+    // Extinct is strictly below 0.01; each trial counts once, one that lost both under "both".
     const struct {
         Vector2 end;
         const char* tally;
     } cases[] = {
-        {{0.5, 0.005}, "Extinct: sp.2 1, sp.1 0, neither 0"},
-        {{0.005, 0.5}, "Extinct: sp.2 0, sp.1 1, neither 0"},
-        {{0.005, 0.009}, "Extinct: sp.2 1, sp.1 1, neither 0"},
-        {{0.01, 0.9}, "Extinct: sp.2 0, sp.1 0, neither 1"},
+        {{0.5, 0.005}, "Extinct: sp.2 1, sp.1 0, both 0, neither 0"},
+        {{0.005, 0.5}, "Extinct: sp.2 0, sp.1 1, both 0, neither 0"},
+        {{0.005, 0.009}, "Extinct: sp.2 0, sp.1 0, both 1, neither 0"},
+        {{0.01, 0.9}, "Extinct: sp.2 0, sp.1 0, both 0, neither 1"},
     };
     for (const auto& c : cases) {
         TrialRecord record;
         record.end = c.end;
         EXPECT_EQ(TallyLine({record}), c.tally) << c.end[0] << ", " << c.end[1];
     }
-    EXPECT_EQ(TallyLine({}), "Extinct: sp.2 0, sp.1 0, neither 0");
+    EXPECT_EQ(TallyLine({}), "Extinct: sp.2 0, sp.1 0, both 0, neither 0");
 }
 
 TEST(TrialTable, DoublesAreWrittenShortestAndReadBackExactly) {
