@@ -10,6 +10,7 @@
 #include "core/system_clock.h"
 #include "ui/app/application.h"
 #include "ui/app/export_files.h"
+#include "ui/app/lesson_batch.h"
 #include "ui/widgets/plot_image.h"
 
 #ifndef MORVANTA_VERSION
@@ -33,6 +34,7 @@ public:
     explicit BatchSettings(const BatchOptions& options) : options_(options) {}
     int TrialsChoice() const override { return options_.trialsItem; }
     int ScenarioChoice() const override { return options_.scenarioItem; }
+    TrialOverrides Overrides() const override { return OverridesOf(options_.lesson); }
 
 private:
     const BatchOptions& options_;
@@ -47,7 +49,10 @@ int RunBatch(const BatchOptions& options, char* program) {
 
     PlotImage plot;  // the window's plot surface without the window: the same pixels
     TrialTable observer([&] {
-        if (options.isoclines) DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem));
+        DrawLessonField(plot, options);
+        if (options.isoclines)
+            DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem),
+                                  OverridesOf(options.lesson));
     });
     const BatchSettings settings(options);
     SilentOutlets outlets;
@@ -82,6 +87,7 @@ int RunBatch(const BatchOptions& options, char* program) {
             status = ExitWriteFailed;
         }
     }
+    status |= WriteLessonFiles(options, observer.Records(), name);
     return status;
 }
 

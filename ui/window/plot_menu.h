@@ -9,6 +9,7 @@
 #include "core/driver/trial_table.h"
 #include "ui/widgets/plot_paint_box.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/window/lesson_menu.h"
 
 namespace morvanta {
 
@@ -33,6 +34,8 @@ public:
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }
+    // The items for a lesson: own coefficients, the time course, the direction field.
+    LessonMenu& Lesson() const { return *lesson_; }
 
     QAction* CopyPlot = nullptr;
     QAction* SavePlot = nullptr;
@@ -48,6 +51,7 @@ private:
     PlotPaintBox& plot_;
     const RadioGroup& scenario_;
     QMenu* menu_;
+    LessonMenu* lesson_ = nullptr;
     TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
     FileChooser chooseFile_;
 };
