@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/cli/lesson_options.h"
+#include "core/cli/outcome_options.h"
 
 namespace morvanta {
 
@@ -18,6 +19,7 @@ struct BatchOptions {
     std::string pngPath;                // empty: no picture
     bool isoclines = false;
     LessonOptions lesson;
+    OutcomeOptions outcomes;
 };
 
 // What the command line asks for. No arguments open the window.
