@@ -5,6 +5,8 @@
 #include <QObject>
 #include <functional>
 
+#include "core/driver/outcome_map.h"
+#include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
 #include "ui/widgets/plot_paint_box.h"
@@ -14,8 +16,9 @@
 namespace morvanta {
 
 // The plot's menu on the right mouse button, for teachers: copy or save the plot, save the
-// last run's trials, and two options that add to what a run shows (isoclines on the empty
-// plot, a tally of outcomes in the log). Both options start off and last for the session.
+// last run's trials, and options that add to what a run shows (isoclines and the outcome
+// map on the empty plot, a tally of outcomes and the session's shares in the log). The
+// options start off and last for the session.
 class PlotMenu : public QObject {
     Q_OBJECT
 
@@ -42,6 +45,7 @@ public:
     QAction* SaveTrials = nullptr;
     QAction* ShowIsoclines = nullptr;
     QAction* TallyOutcomes = nullptr;
+    QAction* ShowOutcomeMap = nullptr;
 
 private:
     void CopyPlotImage();
@@ -53,6 +57,8 @@ private:
     QMenu* menu_;
     LessonMenu* lesson_ = nullptr;
     TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
+    OutcomeMaps maps_;       // each made once, when the empty plot first needs it
+    SessionCounts session_;  // every run's trials, by scenario and coefficients
     FileChooser chooseFile_;
 };
 
