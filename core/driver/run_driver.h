@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/driver/run_observer.h"
+#include "core/trial_overrides.h"
 #include "core/uniform_random.h"
 #include "plot/plot_surface.h"
 
@@ -16,6 +17,8 @@ public:
     virtual int TrialsChoice() const = 0;
     // Item 0..3 of the "Fixed" group: the scenario.
     virtual int ScenarioChoice() const = 0;
+    // What a teacher fixes instead of the scenario's own choice; by default nothing.
+    virtual TrialOverrides Overrides() const { return {}; }
 };
 
 // What a run writes. Each number must be on the screen before the call returns.

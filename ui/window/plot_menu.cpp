@@ -26,6 +26,9 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     ShowIsoclines->setCheckable(true);
     TallyOutcomes = menu_->addAction("Tally Outcomes");
     TallyOutcomes->setCheckable(true);
+    ShowOutcomeMap = menu_->addAction("Show Outcome Map");
+    ShowOutcomeMap->setCheckable(true);
+    lesson_ = new LessonMenu(*menu_, plot_, scenario_, this);
 
     chooseFile_ = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
@@ -37,13 +40,27 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
 }
 
 void PlotMenu::DrawOverEmptyPlot() {
-    if (ShowIsoclines->isChecked())
-        DrawScenarioIsoclines(plot_, ScenarioFromItem(scenario_.ItemIndex()));
+    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
+    if (ShowOutcomeMap->isChecked())  // under everything else
+        DrawScenarioOutcomeMap(plot_, maps_, scenario, lesson_->Overrides(), WindowMapGrid);
+    lesson_->DrawOverEmptyPlot(plot_, scenario);  // under the isoclines
+    if (ShowIsoclines->isChecked()) DrawScenarioIsoclines(plot_, scenario, lesson_->Overrides());
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
     SaveTrials->setEnabled(true);
-    if (TallyOutcomes->isChecked()) outlets.AppendLog(TallyLine(observer_.Records()));
+    const std::vector<TrialRecord>& records = observer_.Records();
+    // The session's shares count every run of the run's system, the tally shown or not.
+    const Scenario scenario =
+        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
+    const auto system = FixedSystemOf(scenario, lesson_->Overrides());
+    const EndCounts& sofar =
+        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
+    if (TallyOutcomes->isChecked()) {
+        outlets.AppendLog(TallyLine(records));
+        outlets.AppendLog(SharesLine(sofar));
+    }
+    lesson_->RunFinished(observer_.Records());
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }

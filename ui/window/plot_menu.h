@@ -5,16 +5,20 @@
 #include <QObject>
 #include <functional>
 
+#include "core/driver/outcome_map.h"
+#include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
 #include "ui/widgets/plot_paint_box.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/window/lesson_menu.h"
 
 namespace morvanta {
 
 // The plot's menu on the right mouse button, for teachers: copy or save the plot, save the
-// last run's trials, and two options that add to what a run shows (isoclines on the empty
-// plot, a tally of outcomes in the log). Both options start off and last for the session.
+// last run's trials, and options that add to what a run shows (isoclines and the outcome
+// map on the empty plot, a tally of outcomes and the session's shares in the log). The
+// options start off and last for the session.
 class PlotMenu : public QObject {
     Q_OBJECT
 
@@ -33,12 +37,15 @@ public:
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }
+    // The items for a lesson: own coefficients, the time course, the direction field.
+    LessonMenu& Lesson() const { return *lesson_; }
 
     QAction* CopyPlot = nullptr;
     QAction* SavePlot = nullptr;
     QAction* SaveTrials = nullptr;
     QAction* ShowIsoclines = nullptr;
     QAction* TallyOutcomes = nullptr;
+    QAction* ShowOutcomeMap = nullptr;
 
 private:
     void CopyPlotImage();
@@ -48,7 +55,10 @@ private:
     PlotPaintBox& plot_;
     const RadioGroup& scenario_;
     QMenu* menu_;
+    LessonMenu* lesson_ = nullptr;
     TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
+    OutcomeMaps maps_;       // each made once, when the empty plot first needs it
+    SessionCounts session_;  // every run's trials, by scenario and coefficients
     FileChooser chooseFile_;
 };
 

@@ -223,7 +223,8 @@ void TForm1::PaintB() {
 void TForm1::BitBtn1Click() {
     if (HeldForRun(&TForm1::BitBtn1Click)) return;
     RunHandler([this] {
-        const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
+        const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2,
+                                          &plotMenu_->Lesson().Overrides());
         EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
         const QSize outer = OuterSize();
         {

@@ -8,6 +8,8 @@
 
 #include "core/driver/trial_table.h"
 #include "plot/isoclines.h"
+#include "plot/outcome_shading.h"
+#include "plot/plot_point.h"
 #include "tests/ui/form_fixture.h"
 
 namespace morvanta::testkit {
@@ -68,7 +70,8 @@ private slots:
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) items << action->text();
         QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…",
-                                     "Show Isoclines", "Tally Outcomes"}));
+                                     "Show Isoclines", "Tally Outcomes", "Show Outcome Map",
+                                     "Coefficients…", "Show Time Course", "Show Direction Field"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
@@ -127,13 +130,39 @@ private slots:
         QCOMPARE(CountOf(form_->MapBox->Image(), Muted), 0);
     }
 
+    void theOutcomeMapShadesTheEmptyPlotOnlyWhenSwitchedOn() {
+        const QImage designed = form_->MapBox->Image().copy();
+        form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompSevere));
+        QVERIFY(!form_->Menu().ShowOutcomeMap->isChecked());
+        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
+        QCOMPARE(form_->MapBox->Image(), designed);
+
+        Choose(form_->Menu().ShowOutcomeMap);
+        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
+        // Severe competition: species 1 ahead at (0.7, 0.2) wins, species 2 ahead at
+        // (0.2, 0.7) wins; the axes stay white.
+        const auto shade = [](std::size_t k) {
+            return QColor(OutcomeShades[k].red, OutcomeShades[k].green, OutcomeShades[k].blue);
+        };
+        QCOMPARE(PlotColor(*form_, ToPixel(0.7, 0.2).x, ToPixel(0.7, 0.2).y), shade(0));
+        QCOMPARE(PlotColor(*form_, ToPixel(0.2, 0.7).x, ToPixel(0.2, 0.7).y), shade(1));
+        QCOMPARE(PlotColor(*form_, 20, 200), testkit::WhiteColor);
+        Run(0);  // "Start Point" draws a new matrix every trial: no map
+        QCOMPARE(CountOf(form_->MapBox->Image(), shade(0)), 0);
+    }
+
     void theTallyFollowsTheEndOfJobLineWhenSwitchedOn() {
         Run(ItemOf(Scenario::CompSevere));
         QCOMPARE(LogLines(), QStringList({"Normal End of Job"}));
         Choose(form_->Menu().TallyOutcomes);
         Run(ItemOf(Scenario::CompSevere));
-        QCOMPARE(LogLines(), QStringList({"Normal End of Job", "Normal End of Job",
-                                          "Extinct: sp.2 0, sp.1 1, both 0, neither 0"}));
+        // The shares count the session's runs of the system, the first one too: 2 of 2 trials
+        // lost species 1, 0 of 2 is 0% .. 66% by Wilson's interval.
+        QCOMPARE(LogLines(),
+                 QStringList({"Normal End of Job", "Normal End of Job",
+                              "Extinct: sp.2 0, sp.1 1, both 0, neither 0",
+                              "Shares (2 trials): sp.2 0% (0-66), sp.1 100% (34-100), both 0% "
+                              "(0-66), neither 0% (0-66)"}));
     }
 };
 
