@@ -100,6 +100,35 @@ protected:
         XFlush(display_);
     }
 
+    // Returns once the program has handled every event the X server sent it before now: it
+    // answers a window manager's ping (_NET_WM_PING) in the order of its events.
+    bool Ping() const {
+        const Atom protocols = XInternAtom(display_, "WM_PROTOCOLS", False);
+        const Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+        const Window root = DefaultRootWindow(display_);
+        XSelectInput(display_, root, StructureNotifyMask);  // where the answer is sent
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = program_->Id();
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(ping);
+        event.xclient.data.l[1] = CurrentTime;
+        event.xclient.data.l[2] = long(program_->Id());
+        XSendEvent(display_, program_->Id(), False, NoEventMask, &event);
+        XFlush(display_);
+        return program_->WaitFor(
+            [&] {
+                XEvent reply{};
+                while (XCheckTypedWindowEvent(display_, root, ClientMessage, &reply))
+                    if (reply.xclient.data.l[0] == long(ping) &&
+                        reply.xclient.data.l[2] == long(program_->Id()))
+                        return true;
+                return false;
+            },
+            30s);
+    }
+
     Display* display_ = nullptr;
     pid_t openbox_ = -1;
     std::unique_ptr<ProgramWindow> program_;
@@ -123,7 +152,10 @@ TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
     ASSERT_TRUE(program_->WaitFor([&] { return Frame() != frame; }, 5s)) << "not maximised";
     Maximise(false);
     ASSERT_TRUE(program_->WaitFor([&] { return Frame() == frame; }, 5s)) << "not restored";
-    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, 10s))
+        << ClientSize()[0] << " x " << ClientSize()[1];
+    // The program has seen the frame come back by now: it has not fitted the window again.
+    ASSERT_TRUE(Ping()) << "the program did not answer a ping";
     EXPECT_EQ(ClientSize(), userSize);
 }
 
