@@ -15,6 +15,7 @@ struct BatchOptions {
     std::string csvPath;                // "-" is standard output; empty: no table
     std::string pngPath;                // empty: no picture
     bool isoclines = false;
+    bool outcomeShapes = false;  // extinct trials end in a cross
 };
 
 // What the command line asks for. No arguments open the window.

@@ -16,6 +16,8 @@ public:
     virtual int TrialsChoice() const = 0;
     // Item 0..3 of the "Fixed" group: the scenario.
     virtual int ScenarioChoice() const = 0;
+    // Whether an extinct trial ends in a cross rather than a dot (off unless asked for).
+    virtual bool OutcomeShapes() const { return false; }
 };
 
 // What a run writes. Each number must be on the screen before the call returns.

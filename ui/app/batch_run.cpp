@@ -33,6 +33,7 @@ public:
     explicit BatchSettings(const BatchOptions& options) : options_(options) {}
     int TrialsChoice() const override { return options_.trialsItem; }
     int ScenarioChoice() const override { return options_.scenarioItem; }
+    bool OutcomeShapes() const override { return options_.outcomeShapes; }
 
 private:
     const BatchOptions& options_;
