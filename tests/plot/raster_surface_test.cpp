@@ -138,3 +138,31 @@ TEST(RasterSurface, ReportsEachOperationsChangedRectangle) {
 
 }  // namespace
 }  // namespace morvanta
+
+namespace morvanta {
+namespace {
+
+// With outcome shapes an extinct trial ends in an aqua cross two pixels thick, corner to
+// corner of p-4 .. p+4, leaving the pen white; any other trial still ends in a red dot.
+TEST(RasterSurface, OutcomeShapesEndExtinctTrialsInACross) {
+    BlockTextRaster raster;
+    PlotArea(raster, MapWidth, MapHeight);
+    const PlotPoint p{200, 200};
+    DrawEndMarker(raster, p, true, true);
+    for (int d = -4; d <= 4; ++d) {
+        EXPECT_EQ(raster.ColorAt(p.x + d, p.y + d), Aqua) << d;
+        EXPECT_EQ(raster.ColorAt(p.x - d, p.y + d), Aqua) << d;
+    }
+    EXPECT_EQ(raster.ColorAt(p.x + 1, p.y), Aqua);  // the second pixel of each stroke
+    EXPECT_EQ(raster.ColorAt(p.x, p.y - 2), Navy);  // between the arms, where a dot is filled
+    EXPECT_EQ(raster.ColorAt(p.x + 5, p.y + 5), Navy);
+    EXPECT_EQ(raster.PenColor(), White);
+    EXPECT_EQ(raster.Position(), p);
+
+    const PlotPoint q{100, 100};
+    DrawEndMarker(raster, q, false, true);
+    EXPECT_EQ(raster.ColorAt(q.x, q.y), Red);
+}
+
+}  // namespace
+}  // namespace morvanta

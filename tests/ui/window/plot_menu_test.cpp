@@ -67,12 +67,13 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) items << action->text();
-        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…",
-                                     "Show Isoclines", "Tally Outcomes"}));
+        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
+                                     "Show Isoclines", "Tally Outcomes", "Outcome Shapes"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
         QVERIFY(m.TallyOutcomes->isCheckable() && !m.TallyOutcomes->isChecked());
+        QVERIFY(m.OutcomeShapes->isCheckable() && !m.OutcomeShapes->isChecked());
         menu->close();
     }
 
