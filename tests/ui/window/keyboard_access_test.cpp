@@ -7,7 +7,7 @@
 #include <QFontInfo>
 #include <QMenu>
 
-#include "core/driver/run_summary.h"
+#include "core/driver/outcome_shares.h"
 #include "plot/plot_point.h"
 #include "tests/ui/form_fixture.h"
 
@@ -119,15 +119,16 @@ private slots:
         form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompSevere));
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
         // The same run as the trial table counts it, each trial once.
-        const OutcomeCounts c = CountOutcomes(form_->Menu().Records());
-        QCOMPARE(c.species1Only + c.species2Only + c.both + c.neither, 10);
+        EndCounts counts;
+        counts.Add(form_->Menu().Records());
+        QCOMPARE(counts.Trials(), 10);
         QCOMPARE(Description(form_->MapBox),
                  QString("Scenario Comp Severe, 10 trials. Species 1 died out in %1, species 2 "
                          "in %2, both in %3, neither in %4.")
-                     .arg(c.species1Only)
-                     .arg(c.species2Only)
-                     .arg(c.both)
-                     .arg(c.neither));
+                     .arg(counts.Of(EndState::Species1Extinct))
+                     .arg(counts.Of(EndState::Species2Extinct))
+                     .arg(counts.Of(EndState::BothExtinct))
+                     .arg(counts.Of(EndState::Neither)));
         QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(200, 200));
         QVERIFY(Description(form_->MapBox).startsWith("Empty plot."));
     }
