@@ -149,6 +149,12 @@ private slots:
         QCOMPARE(name(form_->Memo1), QString("Log"));
     }
 
+    void theWindowIconComesInEveryInstalledSize() {
+        QList<QSize> sizes;
+        for (const int side : {32, 48, 64, 128, 256}) sizes << QSize(side, side);
+        QCOMPARE(form_->windowIcon().availableSizes(), sizes);
+    }
+
     void outcomeShapesMarkExtinctTrialsWithACross() {
         form_->RadioGroup2->SetItemIndex(ItemOf(Scenario::CompSevere));
         form_->RadioGroup1->SetItemIndex(OneTrialItem);
