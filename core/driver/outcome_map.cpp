@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "plot/outcome_shading.h"
+
 namespace morvanta {
 namespace {
 
@@ -129,6 +131,22 @@ OutcomeMap::OutcomeMap(Scenario scenario, double a12, double a21, int grid)
             m.ends = Mirrored(twin.ends);
         }
     }
+}
+
+const OutcomeMap& OutcomeMaps::Of(Scenario scenario, double a12, double a21, int grid) {
+    const Key key{scenario, a12, a21, grid};
+    for (const auto& [known, map] : maps_)
+        if (known == key) return *map;
+    maps_.emplace_back(key, std::make_unique<OutcomeMap>(scenario, a12, a21, grid));
+    return *maps_.back().second;
+}
+
+void DrawOutcomeMap(PlotSurface& surface, const OutcomeMap& map) {
+    std::vector<std::uint8_t> shades;
+    shades.reserve(map.Cells().size());
+    // The shades are in the order of EndState: species 2 out, species 1 out, both, neither.
+    for (const MapCell& m : map.Cells()) shades.push_back(static_cast<std::uint8_t>(m.ends));
+    DrawOutcomeShading(surface, shades, map.Grid());
 }
 
 void WriteOutcomeMapCsv(std::ostream& out, const OutcomeMap& map) {

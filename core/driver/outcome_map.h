@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "core/competition_model.h"
 #include "core/driver/outcome_shares.h"
 #include "core/driver/trial_table.h"
+#include "plot/plot_surface.h"
 
 namespace morvanta {
 
@@ -46,6 +49,25 @@ private:
     int grid_;
     std::vector<MapCell> cells_;  // row by row, species 2's lowest density first
 };
+
+// Every map asked for, each made once: what the empty plot draws on every paint without
+// running 40,000 trials again.
+class OutcomeMaps {
+public:
+    const OutcomeMap& Of(Scenario scenario, double a12, double a21, int grid);
+
+private:
+    struct Key {
+        Scenario scenario;
+        double a12, a21;
+        int grid;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    std::vector<std::pair<Key, std::unique_ptr<OutcomeMap>>> maps_;
+};
+
+// The map as the plot's background shading, with its legend.
+void DrawOutcomeMap(PlotSurface& surface, const OutcomeMap& map);
 
 // A header line, then one line per start: n1_start,n2_start,steps,outcome,extinct (1, 2,
 // both or none), doubles that read back exactly.

@@ -52,6 +52,30 @@ void EndCounts::Add(const std::vector<TrialRecord>& records) {
     for (const TrialRecord& r : records) Add(EndStateOf(r.end));
 }
 
+std::string SharesLine(const EndCounts& counts) {
+    constexpr const char* Names[] = {"sp.2", "sp.1", "both", "neither"};
+    const auto percent = [](double share) {
+        return std::to_string(static_cast<long long>(std::lround(share * 100.0)));
+    };
+    std::string line = "Shares (" + std::to_string(counts.Trials()) + " trials):";
+    for (int k = 0; k < EndStateCount; ++k) {
+        const Share s = counts.ShareOf(static_cast<EndState>(k));
+        line += std::string(k == 0 ? " " : ", ") + Names[k] + ' ' + percent(s.share) + "% (" +
+                percent(s.low95) + '-' + percent(s.high95) + ')';
+    }
+    return line;
+}
+
+const EndCounts& SessionCounts::Add(Scenario scenario, double a12, double a21,
+                                    const std::vector<TrialRecord>& records) {
+    auto it = std::find_if(systems_.begin(), systems_.end(), [&](const System& s) {
+        return s.scenario == scenario && s.a12 == a12 && s.a21 == a21;
+    });
+    if (it == systems_.end()) it = systems_.insert(systems_.end(), System{scenario, a12, a21, {}});
+    it->counts.Add(records);
+    return it->counts;
+}
+
 long long EndCounts::Trials() const { return std::accumulate(counts_.begin(), counts_.end(), 0LL); }
 
 }  // namespace morvanta

@@ -43,4 +43,25 @@ private:
     std::array<long long, EndStateCount> counts_{};
 };
 
+// The shares as a log line, percentages with their 95 % intervals, e.g.
+// "Shares (40 trials): sp.2 45% (31-60), sp.1 50% (35-65), both 0% (0-9), neither 5% (1-17)".
+std::string SharesLine(const EndCounts& counts);
+
+// The counts of one session's runs, apart for each scenario and its coefficients: a class
+// adds its runs up without mixing two systems.
+class SessionCounts {
+public:
+    // Adds a run's trials; returns the counts so far for its system.
+    const EndCounts& Add(Scenario scenario, double a12, double a21,
+                         const std::vector<TrialRecord>& records);
+
+private:
+    struct System {
+        Scenario scenario;
+        double a12, a21;
+        EndCounts counts;
+    };
+    std::vector<System> systems_;
+};
+
 }  // namespace morvanta

@@ -45,5 +45,19 @@ TEST(EndCounts, EachTrialCountsOnceAndBothExtinctIsItsOwn) {
     EXPECT_DOUBLE_EQ(counts.ShareOf(EndState::Species2Extinct).share, 0.4);
 }
 
+TEST(SessionCounts, EachSystemAddsUpItsOwnRunsAsOneLine) {
+    std::vector<TrialRecord> run(20, TrialRecord{.end = {0.5, 0.005}});
+    run.resize(40, TrialRecord{.end = {0.005, 0.5}});
+    SessionCounts session;
+    session.Add(Scenario::CompSevere, 1.5, 1.5, run);
+    session.Add(Scenario::CompSevere, 0.6, 1.4, {TrialRecord{.end = {0.5, 0.5}}});
+    const EndCounts& severe = session.Add(Scenario::CompSevere, 1.5, 1.5, run);
+    EXPECT_EQ(severe.Trials(), 80) << "the other coefficients are counted apart";
+    // 40 of 80 is 39.3% .. 60.7%; 0 of 80 reaches 4.6%.
+    EXPECT_EQ(SharesLine(severe),
+              "Shares (80 trials): sp.2 50% (39-61), sp.1 50% (39-61), both 0% (0-5), "
+              "neither 0% (0-5)");
+}
+
 }  // namespace
 }  // namespace morvanta
