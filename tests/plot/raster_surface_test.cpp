@@ -217,21 +217,16 @@ namespace {
 TEST(RasterSurface, OutcomeShapesEndExtinctTrialsInACross) {
     BlockTextRaster raster;
     PlotArea(raster, MapWidth, MapHeight);
-    const PlotPoint p{200, 200};
-    DrawEndMarker(raster, p, true, true);
+    DrawEndMarker(raster, {200, 200}, true, true);
+    DrawEndMarker(raster, {100, 100}, false, true);
     for (int d = -4; d <= 4; ++d) {
-        EXPECT_EQ(raster.ColorAt(p.x + d, p.y + d), Aqua) << d;
-        EXPECT_EQ(raster.ColorAt(p.x - d, p.y + d), Aqua) << d;
+        EXPECT_EQ(raster.ColorAt(200 + d, 200 + d), Aqua) << d;
+        EXPECT_EQ(raster.ColorAt(200 - d, 200 + d), Aqua) << d;
     }
-    EXPECT_EQ(raster.ColorAt(p.x + 1, p.y), Aqua);  // the second pixel of each stroke
-    EXPECT_EQ(raster.ColorAt(p.x, p.y - 2), Navy);  // between the arms, where a dot is filled
-    EXPECT_EQ(raster.ColorAt(p.x + 5, p.y + 5), Navy);
+    EXPECT_EQ(raster.ColorAt(201, 200), Aqua);  // each stroke's second pixel
+    EXPECT_EQ(raster.ColorAt(200, 198), Navy);  // between the arms, where a dot is filled
+    EXPECT_EQ(raster.ColorAt(100, 100), Red);
     EXPECT_EQ(raster.PenColor(), White);
-    EXPECT_EQ(raster.Position(), p);
-
-    const PlotPoint q{100, 100};
-    DrawEndMarker(raster, q, false, true);
-    EXPECT_EQ(raster.ColorAt(q.x, q.y), Red);
 }
 
 }  // namespace

@@ -17,20 +17,17 @@ private slots:
         QTest::addColumn<QColor>("b");
         QTest::addColumn<double>("ratio");
         QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-        QTest::newRow("white on black, either order")
-            << QColor(Qt::white) << QColor(Qt::black) << 21.0;
-        QTest::newRow("a colour on itself") << ToQColor(Navy) << ToQColor(Navy) << 1.0;
+        QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("navy on navy") << ToQColor(Navy) << ToQColor(Navy) << 1.0;
         QTest::newRow("navy on white") << ToQColor(Navy) << QColor(Qt::white) << 16.01;
-        QTest::newRow("the threshold grey #767676 on white")
-            << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
-        QTest::newRow("navy on a dark face") << ToQColor(Navy) << QColor(0x30, 0x30, 0x30) << 1.21;
+        QTest::newRow("#767676 on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
     }
     void contrastRatiosAreWcags() {
         QFETCH(QColor, a);
         QFETCH(QColor, b);
         QFETCH(double, ratio);
         QVERIFY2(qAbs(ContrastRatio(a, b) - ratio) < 0.01,
-                 qPrintable(QString("ratio %1, expected %2").arg(ContrastRatio(a, b)).arg(ratio)));
+                 qPrintable(QString::number(ContrastRatio(a, b))));
     }
 
     void aCaptionKeepsItsColourOnlyWhereItIsReadable_data() {
