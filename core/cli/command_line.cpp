@@ -109,7 +109,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             }
             continue;
         }
-        if (!TakesValue(name)) return Refuse("unrecognized option '" + argument + "'");
+        if (IsLessonFlag(name) || IsOutcomeFlag(name)) {
+            if (inlineValue)
+                return Refuse("option '--" + std::string(name) + "' doesn't allow an argument");
+            const std::string error = IsLessonFlag(name)
+                                          ? ApplyLessonFlag(name, command.batch.lesson)
+                                          : ApplyOutcomeFlag(name, command.batch.outcomes);
+            if (!error.empty()) return Refuse(error);
+            batchOptionSeen = true;
+            continue;
+        }
+        const bool lessonValue = TakesLessonValue(name);
+        const bool outcomeValue = TakesOutcomeValue(name);
+        if (!TakesValue(name) && !lessonValue && !outcomeValue)
+            return Refuse("unrecognized option '" + argument + "'");
 
         std::string value;
         if (inlineValue) {
@@ -119,11 +132,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             return Refuse("option '--" + std::string(name) + "' requires an argument");
         }
-        if (std::string error = ApplyValue(name, value, command.batch); !error.empty())
-            return Refuse(error);
+        const std::string error = lessonValue ? ApplyLessonValue(name, value, command.batch.lesson)
+                                  : outcomeValue
+                                      ? ApplyOutcomeValue(name, value, command.batch.outcomes)
+                                      : ApplyValue(name, value, command.batch);
+        if (!error.empty()) return Refuse(error);
         batchOptionSeen = true;
     }
     if (batchOptionSeen && !batch) return Refuse("these options need --batch");
+    if (const std::string error = CheckLessonOptions(
+            command.batch.lesson, command.batch.scenarioItem, command.batch.csvPath);
+        !error.empty())
+        return Refuse(error);
+    if (const std::string error =
+            CheckOutcomeOptions(command.batch.outcomes, command.batch.lesson,
+                                command.batch.scenarioItem, command.batch.csvPath);
+        !error.empty())
+        return Refuse(error);
     command.action = batch ? Action::Batch : Action::Window;
     return command;
 }
@@ -148,7 +173,8 @@ std::string UsageText(const std::string& program) {
            "  --csv=FILE           write the trials as CSV to FILE ('-': standard output)\n"
            "  --png=FILE           write the 400x400 plot after the run to FILE as PNG\n"
            "  --isoclines          draw the isoclines and equilibria on the plot\n"
-           "  --shapes             end each trial in which a species died out in a cross\n"
+           "  --shapes             end each trial in which a species died out in a cross\n" +
+           LessonUsageText() + OutcomeUsageText() +
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"

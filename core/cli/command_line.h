@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/cli/lesson_options.h"
+#include "core/cli/outcome_options.h"
+
 namespace morvanta {
 
 // What a batch run does: one run of the window's kind, written to files instead of shown.
@@ -16,6 +19,8 @@ struct BatchOptions {
     std::string pngPath;                // empty: no picture
     bool isoclines = false;
     bool outcomeShapes = false;  // extinct trials end in a cross
+    LessonOptions lesson;
+    OutcomeOptions outcomes;
 };
 
 // What the command line asks for. No arguments open the window.

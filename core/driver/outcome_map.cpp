@@ -149,6 +149,19 @@ void DrawOutcomeMap(PlotSurface& surface, const OutcomeMap& map) {
     DrawOutcomeShading(surface, shades, map.Grid());
 }
 
+const OutcomeMap* ScenarioOutcomeMap(OutcomeMaps& maps, Scenario scenario,
+                                     const TrialOverrides& overrides, int grid) {
+    const auto system = FixedSystemOf(scenario, overrides);
+    if (!system) return nullptr;
+    return &maps.Of(scenario, system->a12, system->a21, grid);
+}
+
+void DrawScenarioOutcomeMap(PlotSurface& surface, OutcomeMaps& maps, Scenario scenario,
+                            const TrialOverrides& overrides, int grid) {
+    if (const OutcomeMap* map = ScenarioOutcomeMap(maps, scenario, overrides, grid))
+        DrawOutcomeMap(surface, *map);
+}
+
 void WriteOutcomeMapCsv(std::ostream& out, const OutcomeMap& map) {
     out << "n1_start,n2_start,steps,outcome,extinct\n";
     for (const MapCell& m : map.Cells()) {

@@ -8,6 +8,7 @@
 #include "core/competition_model.h"
 #include "core/driver/outcome_shares.h"
 #include "core/driver/trial_table.h"
+#include "core/trial_overrides.h"
 #include "plot/plot_surface.h"
 
 namespace morvanta {
@@ -68,6 +69,14 @@ private:
 
 // The map as the plot's background shading, with its legend.
 void DrawOutcomeMap(PlotSurface& surface, const OutcomeMap& map);
+
+// The map of the scenario's system (with the teacher's coefficients, if any); none for the
+// scenario that draws new coefficients every trial.
+const OutcomeMap* ScenarioOutcomeMap(OutcomeMaps& maps, Scenario scenario,
+                                     const TrialOverrides& overrides, int grid);
+// Draws it under everything else of the empty plot; nothing where there is none.
+void DrawScenarioOutcomeMap(PlotSurface& surface, OutcomeMaps& maps, Scenario scenario,
+                            const TrialOverrides& overrides, int grid);
 
 // A header line, then one line per start: n1_start,n2_start,steps,outcome,extinct (1, 2,
 // both or none), doubles that read back exactly.

@@ -39,7 +39,7 @@ public:
     void StartTrial() {
         trialCounter_ += 1;
         outlets_.ShowTrialNumber(trialCounter_);
-        SetUpTrial(model_, CurrentScenario());
+        SetUpTrial(model_, CurrentScenario(), settings_.Overrides());
         if (observer_) observer_->TrialStarted(trialCounter_, CurrentScenario(), model_);
         stepCounter_ = 0;
         position_ = ToPixel(model_.N[0], model_.N[1]);
@@ -69,7 +69,11 @@ public:
         DrawEndMarker(surface_, position_, AnyExtinct(model_), settings_.OutcomeShapes());
     }
 
-    void LogEndOfJob() { outlets_.AppendLog(EndOfJobLine); }
+    void LogEndOfJob() {
+        outlets_.AppendLog(EndOfJobLine);
+        const std::string own = OwnCoefficientsLine(CurrentScenario(), settings_.Overrides());
+        if (!own.empty()) outlets_.AppendLog(own);
+    }
 
 private:
     Scenario CurrentScenario() const { return ScenarioFromItem(settings_.ScenarioChoice()); }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/driver/run_observer.h"
+#include "core/trial_overrides.h"
 #include "core/uniform_random.h"
 #include "plot/plot_surface.h"
 
@@ -18,6 +19,8 @@ public:
     virtual int ScenarioChoice() const = 0;
     // Whether an extinct trial ends in a cross rather than a dot (off unless asked for).
     virtual bool OutcomeShapes() const { return false; }
+    // What a teacher fixes instead of the scenario's own choice; by default nothing.
+    virtual TrialOverrides Overrides() const { return {}; }
 };
 
 // What a run writes. Each number must be on the screen before the call returns.

@@ -18,4 +18,10 @@ void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario) {
     if (const auto system = FixedSystemOf(scenario)) DrawSystemIsoclines(surface, *system);
 }
 
+void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario,
+                           const TrialOverrides& overrides) {
+    if (const auto system = FixedSystemOf(scenario, overrides))
+        DrawSystemIsoclines(surface, *system);
+}
+
 }  // namespace morvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/competition_system.h"
+#include "core/trial_overrides.h"
 #include "plot/plot_surface.h"
 
 namespace morvanta {
@@ -10,5 +11,8 @@ void DrawSystemIsoclines(PlotSurface& surface, const CompetitionSystem& system);
 
 // The scenario's isoclines and equilibria on the plot; nothing when they change every trial.
 void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario);
+// The same with the coefficients a teacher chose, where the scenario takes them.
+void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario,
+                           const TrialOverrides& overrides);
 
 }  // namespace morvanta

@@ -10,6 +10,8 @@
 #include "core/system_clock.h"
 #include "ui/app/application.h"
 #include "ui/app/export_files.h"
+#include "ui/app/lesson_batch.h"
+#include "ui/app/outcome_batch.h"
 #include "ui/widgets/plot_image.h"
 
 #ifndef MORVANTA_VERSION
@@ -34,6 +36,7 @@ public:
     int TrialsChoice() const override { return options_.trialsItem; }
     int ScenarioChoice() const override { return options_.scenarioItem; }
     bool OutcomeShapes() const override { return options_.outcomeShapes; }
+    TrialOverrides Overrides() const override { return OverridesOf(options_.lesson); }
 
 private:
     const BatchOptions& options_;
@@ -47,30 +50,35 @@ int RunBatch(const BatchOptions& options, char* program) {
     Application application(toolkit.argc, toolkit.argv);
 
     PlotImage plot;  // the window's plot surface without the window: the same pixels
+    OutcomeMaps maps;
     TrialTable observer([&] {
-        if (options.isoclines) DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem));
+        DrawOutcomeField(plot, options, maps);  // under everything else
+        DrawLessonField(plot, options);
+        if (options.isoclines)
+            DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem),
+                                  OverridesOf(options.lesson));
     });
     const BatchSettings settings(options);
     SilentOutlets outlets;
-    const std::unique_ptr<ClockSource> clock =
-        options.seed ? std::unique_ptr<ClockSource>(
-                           std::make_unique<FixedClock>(FixedClock::ForSeed(*options.seed)))
-                     : std::make_unique<SystemClock>();
+    // Every run but the last only counts; the last is drawn, as the window would show it.
+    const std::uint32_t firstSeed = FirstSeed(options);
+    std::vector<TrialRecord> records = RunEarlierRuns(options, settings, firstSeed);
+    const FixedClock clock = FixedClock::ForSeed(SeedOfRun(firstSeed, options.outcomes.runs - 1));
     // The surface clips the empty plot's rectangle, so any size that covers it will do.
-    RunTrials(settings, outlets, plot, *clock, MapWidth, MapHeight, observer);
+    RunTrials(settings, outlets, plot, clock, MapWidth, MapHeight, observer);
+    records.insert(records.end(), observer.Records().begin(), observer.Records().end());
 
     const std::string name = ProgramName(program);
     int status = 0;
     if (options.csvPath == "-") {
-        WriteTrialsCsv(std::cout, observer.Records());
+        WriteTrialsCsv(std::cout, records);
         std::cout.flush();
         if (!std::cout) {
             std::cerr << name << ": cannot write the trials to standard output\n";
             status = ExitWriteFailed;
         }
     } else if (!options.csvPath.empty()) {
-        const QString error =
-            SaveTrialsCsv(QString::fromStdString(options.csvPath), observer.Records());
+        const QString error = SaveTrialsCsv(QString::fromStdString(options.csvPath), records);
         if (!error.isEmpty()) {
             std::cerr << name << ": " << error.toStdString() << '\n';
             status = ExitWriteFailed;
@@ -83,6 +91,8 @@ int RunBatch(const BatchOptions& options, char* program) {
             status = ExitWriteFailed;
         }
     }
+    status |= WriteLessonFiles(options, records, name);
+    status |= WriteOutcomeFiles(options, records, maps, name);
     return status;
 }
 

@@ -56,4 +56,11 @@ QString SavePlotPng(const QString& path, const QImage& plot) {
     return WriteWhole(path, [&](QIODevice& device) { return plot.save(&device, "PNG"); });
 }
 
+QString SaveTextFile(const QString& path, const std::string& text) {
+    return WriteWhole(path, [&](QIODevice& device) {
+        return device.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+}
+
 }  // namespace morvanta

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "core/driver/trial_table.h"
@@ -13,5 +14,6 @@ namespace morvanta {
 // a message that names the file.
 QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& records);
 QString SavePlotPng(const QString& path, const QImage& plot);
+QString SaveTextFile(const QString& path, const std::string& text);
 
 }  // namespace morvanta

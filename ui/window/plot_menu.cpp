@@ -29,6 +29,7 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     TallyOutcomes->setCheckable(true);
     OutcomeShapes = menu_->addAction("Outcome Shapes");
     OutcomeShapes->setCheckable(true);
+    lesson_ = new LessonMenu(*menu_, plot_, scenario_, this);
 
     chooseFile_ = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
@@ -47,13 +48,15 @@ void PlotMenu::PopupOverPlot() {
 }
 
 void PlotMenu::DrawOverEmptyPlot() {
-    if (ShowIsoclines->isChecked())
-        DrawScenarioIsoclines(plot_, ScenarioFromItem(scenario_.ItemIndex()));
+    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
+    lesson_->DrawOverEmptyPlot(plot_, scenario);  // under the isoclines
+    if (ShowIsoclines->isChecked()) DrawScenarioIsoclines(plot_, scenario, lesson_->Overrides());
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
     SaveTrials->setEnabled(true);
     if (TallyOutcomes->isChecked()) outlets.AppendLog(TallyLine(observer_.Records()));
+    lesson_->RunFinished(observer_.Records());
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }

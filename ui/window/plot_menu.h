@@ -9,6 +9,7 @@
 #include "core/driver/trial_table.h"
 #include "ui/widgets/plot_paint_box.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/window/lesson_menu.h"
 
 namespace morvanta {
 
@@ -38,6 +39,8 @@ public:
     void PopupOverPlot();
     // The trials of the last run.
     const std::vector<TrialRecord>& Records() const { return observer_.Records(); }
+    // The items for a lesson: own coefficients, the time course, the direction field.
+    LessonMenu& Lesson() const { return *lesson_; }
 
     QAction* CopyPlot = nullptr;
     QAction* SavePlot = nullptr;
@@ -55,6 +58,7 @@ private:
     PlotPaintBox& plot_;
     const RadioGroup& scenario_;
     QMenu* menu_;
+    LessonMenu* lesson_ = nullptr;
     TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
     FileChooser chooseFile_;
 };

@@ -58,11 +58,12 @@ void SetCaptionColor(QWidget* widget, QColor designed, QPalette::ColorRole backg
               ReadableCaption(designed, palette.color(background), palette.color(schemeText)));
 }
 
-// The settings of a run started in the window: the two groups, and the menu's outcome shapes.
+// The settings of a run started in the window: the two groups, the lesson's overrides and
+// the menu's outcome shapes.
 class FormSettings : public RadioGroupSettings {
 public:
     FormSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
-        : RadioGroupSettings(trials, scenario), menu_(menu) {}
+        : RadioGroupSettings(trials, scenario, &menu.Lesson().Overrides()), menu_(menu) {}
     bool OutcomeShapes() const override { return menu_.OutcomeShapes->isChecked(); }
 
 private:

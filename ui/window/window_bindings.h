@@ -10,17 +10,23 @@
 
 namespace morvanta {
 
-// The run's settings are the selected items of the two radio groups, read when asked.
+// The run's settings are the selected items of the two radio groups, read when asked, and
+// what a teacher fixed instead of the scenario's own choice, if given.
 class RadioGroupSettings : public RunSettings {
 public:
-    RadioGroupSettings(const RadioGroup& trials, const RadioGroup& scenario)
-        : trials_(trials), scenario_(scenario) {}
+    RadioGroupSettings(const RadioGroup& trials, const RadioGroup& scenario,
+                       const TrialOverrides* overrides = nullptr)
+        : trials_(trials), scenario_(scenario), overrides_(overrides) {}
     int TrialsChoice() const override { return trials_.ItemIndex(); }
     int ScenarioChoice() const override { return scenario_.ItemIndex(); }
+    TrialOverrides Overrides() const override {
+        return overrides_ ? *overrides_ : TrialOverrides{};
+    }
 
 private:
     const RadioGroup& trials_;
     const RadioGroup& scenario_;
+    const TrialOverrides* overrides_;
 };
 
 // Called with each step number once it is on the screen, together with everything the

@@ -11,9 +11,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "core/driver/outcome_shares.h"
+#include "core/driver/trial_table.h"
+#include "core/system_clock.h"
+#include "core/trial_overrides.h"
+#include "core/uniform_random.h"
 
 namespace morvanta {
 namespace {
@@ -194,6 +201,188 @@ TEST_F(BatchProgram, TheToolkitsPlatformVariableStillOpensTheWindow) {
     // stopped, instead of failing or being refused.
     const Result result = Run("", "QT_QPA_PLATFORM=offscreen timeout 2");
     EXPECT_EQ(result.status, 124) << "the window did not stay open: " << result.err;
+}
+
+// The model's own steps of every trial of a run, computed here: start first.
+std::vector<std::vector<Vector2>> ModelCourses(std::uint32_t seed, Scenario scenario,
+                                               const TrialOverrides& overrides, int trials) {
+    SeedFromClock(FixedClock::ForSeed(seed));
+    ModelState model;
+    InitRunParameters(model);
+    std::vector<std::vector<Vector2>> courses;
+    for (int trial = 0; trial < trials; ++trial) {
+        SetUpTrial(model, scenario, overrides);
+        std::vector<Vector2> course{model.N};
+        int steps = 0;
+        do {
+            Step(model, scenario);
+            course.push_back(model.N);
+        } while (!ShouldStop(model, ++steps));
+        courses.push_back(course);
+    }
+    return courses;
+}
+
+TEST_F(BatchProgram, OwnCoefficientsGiveTheModelsTrialsStepByStep) {
+    struct Case {
+        std::string options;
+        Scenario scenario;
+        TrialOverrides overrides;
+        std::size_t winner;  // 0: species 1 ends ahead in every trial, 1: species 2
+    };
+    const Case cases[] = {
+        {"--scenario comp-severe --a12 0.6 --a21 1.4 --start 0.1,0.8",
+         Scenario::CompSevere,
+         {OffDiagonal{0.6, 1.4}, Vector2{0.1, 0.8}},
+         0},
+        {"--scenario comp-mild --a12=1.4 --a21=0.6",
+         Scenario::CompMild,
+         {OffDiagonal{1.4, 0.6}, std::nullopt},
+         1},
+    };
+    const fs::path steps = dir_ / "steps.csv";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options);
+        const Result result = Run("--batch --seed 43200000 --csv - --time-course " +
+                                  steps.string() + " " + c.options);
+        ASSERT_EQ(result.status, 0) << result.err;
+        const auto model = ModelCourses(43'200'000, c.scenario, c.overrides, 10);
+        std::stringstream trials(result.out);
+        std::stringstream rows(Read(steps));
+        std::string line;
+        std::getline(trials, line);
+        std::getline(rows, line);
+        EXPECT_EQ(line, "trial,step,n1,n2");
+        for (std::size_t t = 0; t < model.size(); ++t) {
+            const std::vector<Vector2>& course = model[t];
+            ASSERT_TRUE(std::getline(trials, line));
+            const auto f = Fields(line);
+            ASSERT_EQ(f.size(), 11U) << line;
+            EXPECT_EQ(std::stod(f[3]), c.overrides.coefficients->a12);
+            EXPECT_EQ(std::stod(f[4]), c.overrides.coefficients->a21);
+            EXPECT_EQ((Vector2{std::stod(f[5]), std::stod(f[6])}), course.front()) << line;
+            EXPECT_EQ((Vector2{std::stod(f[7]), std::stod(f[8])}), course.back()) << line;
+            EXPECT_EQ(std::stoul(f[9]), course.size() - 1) << line;
+            EXPECT_GT(course.back()[c.winner], course.back()[1 - c.winner]) << line;
+            // The time course: one row for every step of the trial, the start as step 0.
+            for (std::size_t step = 0; step < course.size(); ++step) {
+                ASSERT_TRUE(std::getline(rows, line)) << "trial " << t + 1 << " step " << step;
+                const auto r = Fields(line);
+                ASSERT_EQ(r.size(), 4U) << line;
+                EXPECT_EQ(r[0], std::to_string(t + 1));
+                EXPECT_EQ(r[1], std::to_string(step));
+                EXPECT_EQ((Vector2{std::stod(r[2]), std::stod(r[3])}), course[step]) << line;
+            }
+        }
+        EXPECT_FALSE(std::getline(rows, line)) << "no more rows than steps: " << line;
+    }
+}
+
+TEST_F(BatchProgram, TheOutcomeMapIsTheModelsTrialFromEachStart) {
+    // Severe competition (the winner depends on the start) and one winner (a12 0.6, a21 1.4).
+    const std::pair<std::string, OffDiagonal> systems[] = {{"", {1.5, 1.5}},
+                                                           {"--a12 0.6 --a21 1.4", {0.6, 1.4}}};
+    for (const auto& [options, coefficients] : systems) {
+        SCOPED_TRACE(options);
+        const Result result =
+            Run("--batch --scenario comp-severe --grid 10 --outcome-map-csv - " + options);
+        ASSERT_EQ(result.status, 0) << result.err;
+        std::stringstream rows(result.out);
+        std::string line;
+        std::getline(rows, line);
+        EXPECT_EQ(line, "n1_start,n2_start,steps,outcome,extinct");
+        int count = 0;
+        for (; std::getline(rows, line); ++count) {
+            const auto f = Fields(line);
+            ASSERT_EQ(f.size(), 5U) << line;
+            ModelState model;
+            InitRunParameters(model);
+            model.A = {{{1.0, coefficients.a12}, {coefficients.a21, 1.0}}};
+            model.N = {std::stod(f[0]), std::stod(f[1])};
+            EXPECT_EQ(model.N[0], (count % 10 + 0.5) / 10) << line;
+            EXPECT_EQ(model.N[1], (count / 10 + 0.5) / 10) << line;
+            int steps = 0;
+            do Step(model, Scenario::CompSevere);
+            while (!ShouldStop(model, ++steps));
+            EXPECT_EQ(f[2], std::to_string(steps)) << line;
+            EXPECT_EQ(f[3], OutcomeName(OutcomeOf(model))) << line;
+            const char* extinct[] = {"2", "1", "both", "none"};
+            EXPECT_EQ(f[4], extinct[static_cast<int>(EndStateOf(model.N))]) << line;
+        }
+        EXPECT_EQ(count, 100);
+    }
+}
+
+TEST_F(BatchProgram, RunsFollowOneMillisecondApartAndTheSummaryCountsThemAll) {
+    // Three runs from the day's last millisecond: seeds 86399999, 0 and 1, each run's trials
+    // those of a run of its own seed.
+    const fs::path summary = dir_ / "summary.csv";
+    const Result runs =
+        Run("--batch --scenario comp-severe --trials 10 --seed 86399999 --runs 3 "
+            "--csv - --summary " +
+            summary.string());
+    ASSERT_EQ(runs.status, 0) << runs.err;
+    std::string expected;
+    for (const char* seed : {"86399999", "0", "1"}) {
+        const Result one = Run(std::string("--batch --scenario comp-severe --trials 10 --csv - "
+                                           "--seed ") +
+                               seed);
+        expected += one.out.substr(expected.empty() ? 0 : one.out.find('\n') + 1);
+    }
+    EXPECT_EQ(runs.out, expected);
+    std::map<std::string, int> ends;
+    std::stringstream trials(runs.out);
+    std::string line;
+    std::getline(trials, line);
+    while (std::getline(trials, line)) {
+        const auto f = Fields(line);
+        ++ends[EndStateName(EndStateOf({std::stod(f[7]), std::stod(f[8])}))];
+    }
+    std::stringstream table(Read(summary));
+    std::getline(table, line);
+    EXPECT_EQ(line, "outcome,trials,share,low95,high95");
+    for (const char* outcome :
+         {"species 2 extinct", "species 1 extinct", "both extinct", "neither"}) {
+        ASSERT_TRUE(std::getline(table, line));
+        const auto f = Fields(line);
+        ASSERT_EQ(f.size(), 5U) << line;
+        EXPECT_EQ(f[0], outcome);
+        EXPECT_EQ(std::stoi(f[1]), ends[outcome]) << line;
+        const Share share = WilsonShare(ends[outcome], 30);
+        EXPECT_EQ(std::stod(f[2]), share.share) << line;
+        EXPECT_EQ(std::stod(f[3]), share.low95) << line;
+        EXPECT_EQ(std::stod(f[4]), share.high95) << line;
+    }
+}
+
+TEST_F(BatchProgram, LessonOptionErrorsExitWith2AndSayWhy) {
+    const std::pair<std::string, std::string> refused[] = {
+        {"--a12 1 --a21 1", "start-point draws its own"},
+        {"--scenario 1 --a12 1", "give both or neither"},
+        {"--scenario 1 --a21 1", "give both or neither"},
+        {"--scenario 1 --a12 3.01 --a21 1", "from 0 to 3"},
+        {"--scenario 1 --a12 nan --a21 1", "from 0 to 3"},
+        {"--scenario 1 --a12 1,5 --a21 1", "from 0 to 3"},
+        {"--scenario 2 --start 0.5", "N1,N2"},
+        {"--scenario 2 --start 0,0.5", "N1,N2"},
+        {"--scenario 2 --start 0.5,1.5", "N1,N2"},
+        {"--start 0.5,0.5", "always starts at 0.5,0.5"},
+        {"--scenario 1 --csv - --time-course -", "standard output"},
+        {"--direction-field=yes", "doesn't allow an argument"},
+        {"--scenario 1 --grid 9", "10 to 400"},
+        {"--scenario 1 --grid 401", "10 to 400"},
+        {"--runs 0", "1 to 100000"},
+        {"--runs 100001", "1 to 100000"},
+        {"--outcome-map-csv -", "fixed coefficients"},
+        {"--scenario 1 --summary - --outcome-map-csv -", "standard output"},
+        {"--outcome-map=1", "doesn't allow an argument"},
+    };
+    for (const auto& [arguments, why] : refused) {
+        const Result result = Run("--batch " + arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find(why), std::string::npos) << arguments << ": " << result.err;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+    }
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ private slots:
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) items << action->text();
         QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
-                                     "Show Isoclines", "Tally Outcomes", "Outcome Shapes"}));
+                                     "Show Isoclines", "Tally Outcomes", "Outcome Shapes",
+                                     "Coefficients…", "Show Time Course", "Show Direction Field"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
