@@ -7,6 +7,22 @@ void DrawDot(PlotSurface& surface, PlotPoint p) {
     surface.Ellipse(p.x - MarkerRadius, p.y - MarkerRadius, p.x + MarkerRadius, p.y + MarkerRadius);
 }
 
+// Two strokes of two pixels each, corner to corner of the cross's box. LineTo leaves out the
+// end pixel, so each stroke ends one pixel beyond the box.
+void DrawCross(PlotSurface& surface, PlotPoint p) {
+    const int r = CrossRadius;
+    surface.SetPenColor(Aqua);
+    for (int shift = 0; shift <= 1; ++shift) {
+        surface.MoveTo(p.x - r + shift, p.y - r);
+        surface.LineTo(p.x + r + 1, p.y + r + 1 - shift);
+        surface.MoveTo(p.x + r - shift, p.y - r);
+        surface.LineTo(p.x - r - 1, p.y + r + 1 - shift);
+    }
+    // The marks after it rely on the white pen, as after a dot.
+    surface.SetPenColor(White);
+    surface.MoveTo(p.x, p.y);
+}
+
 }  // namespace
 
 void PlotArea(PlotSurface& surface, int windowOuterWidth, int windowOuterHeight) {
@@ -35,7 +51,11 @@ void DrawStartMarker(PlotSurface& surface, PlotPoint p) {
 
 void DrawSegment(PlotSurface& surface, PlotPoint p) { surface.LineTo(p.x, p.y); }
 
-void DrawEndMarker(PlotSurface& surface, PlotPoint p, bool extinct) {
+void DrawEndMarker(PlotSurface& surface, PlotPoint p, bool extinct, bool outcomeShapes) {
+    if (extinct && outcomeShapes) {
+        DrawCross(surface, p);
+        return;
+    }
     surface.SetBrushColor(extinct ? Aqua : Red);
     DrawDot(surface, p);
 }

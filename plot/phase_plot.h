@@ -21,7 +21,12 @@ void DrawStartMarker(PlotSurface& surface, PlotPoint p);
 // A line with the current (white) pen from the current position to p.
 void DrawSegment(PlotSurface& surface, PlotPoint p);
 
-// A dot with a white rim at p: aqua when a species died out, red otherwise.
-void DrawEndMarker(PlotSurface& surface, PlotPoint p, bool extinct);
+// A dot with a white rim at p: aqua when a species died out, red otherwise. With outcome
+// shapes a trial in which a species died out ends in an aqua cross instead, which tells it
+// from a red dot by its shape alone.
+void DrawEndMarker(PlotSurface& surface, PlotPoint p, bool extinct, bool outcomeShapes = false);
+
+// Half the outcome cross: its strokes cover p-4 .. p+4, wider than a dot.
+inline constexpr int CrossRadius = 4;
 
 }  // namespace morvanta

@@ -27,6 +27,8 @@ test_packages=(
     valgrind                          # the leak check of a whole session
     clang-format                      # the format check
     lintian                           # Debian's checks of the built package
+    at-spi2-core dbus-daemon          # the accessibility bus, on a private session bus
+    python3-gi gir1.2-atspi-2.0       # a screen reader's view of the window, read over AT-SPI
 )
 
 tests=OFF

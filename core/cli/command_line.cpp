@@ -91,7 +91,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string_view name = body.substr(0, equals);
         const bool inlineValue = equals != std::string_view::npos;
 
-        if (name == "help" || name == "version" || name == "batch" || name == "isoclines") {
+        if (name == "help" || name == "version" || name == "batch" || name == "isoclines" ||
+            name == "shapes") {
             if (inlineValue)
                 return Refuse("option '--" + std::string(name) + "' doesn't allow an argument");
             if (name == "help") command.action = Action::Help;
@@ -100,6 +101,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (name == "batch") batch = true;
             if (name == "isoclines") {
                 command.batch.isoclines = true;
+                batchOptionSeen = true;
+            }
+            if (name == "shapes") {
+                command.batch.outcomeShapes = true;
                 batchOptionSeen = true;
             }
             continue;
@@ -167,7 +172,8 @@ std::string UsageText(const std::string& program) {
            "                       since UTC midnight, 0 to 86399999 (default: now)\n"
            "  --csv=FILE           write the trials as CSV to FILE ('-': standard output)\n"
            "  --png=FILE           write the 400x400 plot after the run to FILE as PNG\n"
-           "  --isoclines          draw the isoclines and equilibria on the plot\n" +
+           "  --isoclines          draw the isoclines and equilibria on the plot\n"
+           "  --shapes             end each trial in which a species died out in a cross\n" +
            LessonUsageText() + OutcomeUsageText() +
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"

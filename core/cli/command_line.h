@@ -18,6 +18,7 @@ struct BatchOptions {
     std::string csvPath;                // "-" is standard output; empty: no table
     std::string pngPath;                // empty: no picture
     bool isoclines = false;
+    bool outcomeShapes = false;  // extinct trials end in a cross
     LessonOptions lesson;
     OutcomeOptions outcomes;
 };

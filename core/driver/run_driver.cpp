@@ -66,7 +66,7 @@ public:
 
     void MarkTrialEnd() {
         if (observer_) observer_->TrialEnded(trialCounter_, stepCounter_, model_);
-        DrawEndMarker(surface_, position_, AnyExtinct(model_));
+        DrawEndMarker(surface_, position_, AnyExtinct(model_), settings_.OutcomeShapes());
     }
 
     void LogEndOfJob() {

@@ -17,6 +17,8 @@ public:
     virtual int TrialsChoice() const = 0;
     // Item 0..3 of the "Fixed" group: the scenario.
     virtual int ScenarioChoice() const = 0;
+    // Whether an extinct trial ends in a cross rather than a dot (off unless asked for).
+    virtual bool OutcomeShapes() const { return false; }
     // What a teacher fixes instead of the scenario's own choice; by default nothing.
     virtual TrialOverrides Overrides() const { return {}; }
 };

@@ -208,3 +208,26 @@ TEST(RasterSurface, ReportsEachOperationsChangedRectangle) {
 
 }  // namespace
 }  // namespace morvanta
+
+namespace morvanta {
+namespace {
+
+// With outcome shapes an extinct trial ends in an aqua cross two pixels thick, corner to
+// corner of p-4 .. p+4, leaving the pen white; any other trial still ends in a red dot.
+TEST(RasterSurface, OutcomeShapesEndExtinctTrialsInACross) {
+    BlockTextRaster raster;
+    PlotArea(raster, MapWidth, MapHeight);
+    DrawEndMarker(raster, {200, 200}, true, true);
+    DrawEndMarker(raster, {100, 100}, false, true);
+    for (int d = -4; d <= 4; ++d) {
+        EXPECT_EQ(raster.ColorAt(200 + d, 200 + d), Aqua) << d;
+        EXPECT_EQ(raster.ColorAt(200 - d, 200 + d), Aqua) << d;
+    }
+    EXPECT_EQ(raster.ColorAt(201, 200), Aqua);  // each stroke's second pixel
+    EXPECT_EQ(raster.ColorAt(200, 198), Navy);  // between the arms, where a dot is filled
+    EXPECT_EQ(raster.ColorAt(100, 100), Red);
+    EXPECT_EQ(raster.PenColor(), White);
+}
+
+}  // namespace
+}  // namespace morvanta

@@ -34,7 +34,16 @@ Application::Application(int& argc, char** argv)
     InstallFontSubstitutes();
     setApplicationName(title_);
     setDesktopFileName("morvanta");
-    setWindowIcon(QIcon(QPixmap::fromImage(LoadBitmap(":/icon32.bmp"))));
+    setWindowIcon(ProgramIcon());
+}
+
+QIcon ProgramIcon() {
+    // The designed 32 x 32 icon, and the larger sizes the desktop is given, so that a task
+    // bar or a switcher scales down from the nearest rather than up from 32.
+    QIcon icon(QPixmap::fromImage(LoadBitmap(":/icon32.bmp")));
+    for (const int side : {48, 64, 128, 256})
+        icon.addFile(QString(":/icons/morvanta-%1.png").arg(side), QSize(side, side));
+    return icon;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -14,6 +15,9 @@ QString ApplicationTitleFor(const QString& executablePath);
 // An error's text as the error box shows it: with a full stop after a last character whose
 // code is above that of ".".
 QString ErrorBoxText(const QString& errorText);
+
+// The program's icon at every size it is installed in.
+QIcon ProgramIcon();
 
 // Runs a handler's body; an error raised inside it ends the body and is shown in the
 // application's error box. The program then goes on with the next event.

@@ -35,6 +35,7 @@ public:
     explicit BatchSettings(const BatchOptions& options) : options_(options) {}
     int TrialsChoice() const override { return options_.trialsItem; }
     int ScenarioChoice() const override { return options_.scenarioItem; }
+    bool OutcomeShapes() const override { return options_.outcomeShapes; }
     TrialOverrides Overrides() const override { return OverridesOf(options_.lesson); }
 
 private:

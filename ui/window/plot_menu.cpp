@@ -21,11 +21,14 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     SaveTrials = menu_->addAction("Save Trials As…", this,
                                   [this] { RunHandler([this] { SaveTrialsTable(); }); });
     SaveTrials->setEnabled(false);  // until there is a run to save
+    ClearPlot = menu_->addAction("Clear Plot");
     menu_->addSeparator();
     ShowIsoclines = menu_->addAction("Show Isoclines");
     ShowIsoclines->setCheckable(true);
     TallyOutcomes = menu_->addAction("Tally Outcomes");
     TallyOutcomes->setCheckable(true);
+    OutcomeShapes = menu_->addAction("Outcome Shapes");
+    OutcomeShapes->setCheckable(true);
     ShowOutcomeMap = menu_->addAction("Show Outcome Map");
     ShowOutcomeMap->setCheckable(true);
     lesson_ = new LessonMenu(*menu_, plot_, scenario_, this);
@@ -37,6 +40,13 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     plot_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&plot_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { menu_->popup(plot_.mapToGlobal(at)); });
+}
+
+void PlotMenu::PopupOverPlot() {
+    // Near the plot's top-left corner, so that the whole menu lies over the plot.
+    const QPoint corner(plot_.width() / 8, plot_.height() / 8);
+    menu_->popup(plot_.mapToGlobal(corner));
+    menu_->setActiveAction(CopyPlot);
 }
 
 void PlotMenu::DrawOverEmptyPlot() {

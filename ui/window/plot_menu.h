@@ -15,10 +15,11 @@
 
 namespace morvanta {
 
-// The plot's menu on the right mouse button, for teachers: copy or save the plot, save the
-// last run's trials, and options that add to what a run shows (isoclines and the outcome
-// map on the empty plot, a tally of outcomes and the session's shares in the log). The
-// options start off and last for the session.
+// The plot's menu on the right mouse button (or the Menu key), for teachers: copy, save or
+// clear the plot, save the last run's trials, and options that add to what a run shows
+// (isoclines and the outcome map on the empty plot, a tally of outcomes and the session's
+// shares in the log, shapes for the outcomes). The options start off and last for the
+// session.
 class PlotMenu : public QObject {
     Q_OBJECT
 
@@ -37,14 +38,20 @@ public:
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }
+    // Opens the menu over the plot with its first item active, as the keyboard opens it.
+    void PopupOverPlot();
+    // The trials of the last run.
+    const std::vector<TrialRecord>& Records() const { return observer_.Records(); }
     // The items for a lesson: own coefficients, the time course, the direction field.
     LessonMenu& Lesson() const { return *lesson_; }
 
     QAction* CopyPlot = nullptr;
     QAction* SavePlot = nullptr;
     QAction* SaveTrials = nullptr;
+    QAction* ClearPlot = nullptr;  // the window connects it to the plot's click handler
     QAction* ShowIsoclines = nullptr;
     QAction* TallyOutcomes = nullptr;
+    QAction* OutcomeShapes = nullptr;
     QAction* ShowOutcomeMap = nullptr;
 
 private:

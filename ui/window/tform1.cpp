@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QTimer>
@@ -13,9 +14,12 @@
 #include <utility>
 
 #include "core/driver/run_driver.h"
+#include "core/driver/run_summary.h"
 #include "plot/phase_plot.h"
 #include "ui/app/application.h"
+#include "ui/widgets/accessible_role.h"
 #include "ui/widgets/bitmaps.h"
+#include "ui/widgets/caption_contrast.h"
 #include "ui/widgets/colors.h"
 #include "ui/widgets/fonts.h"
 #include "ui/window/frame_watcher.h"
@@ -23,12 +27,11 @@
 namespace morvanta {
 namespace {
 
-// The character cell of the window's default font (9 points, 12 pixels at 96 dots per
-// inch) as the platform reports it; the designed cell when the report is unusable.
+// The character cell of the desktop's default font as the platform reports it: where the
+// desktop sets no font of its own, Qt's 9-point default, 12 pixels at 96 dots per inch, the
+// cell the window is designed for. The designed cell when the report is unusable.
 int DefaultFontCellHeight() {
-    QFont font = InstalledFont(ProportionalGothic);
-    font.setPointSize(9);
-    const int measured = QFontInfo(font).pixelSize();
+    const int measured = QFontInfo(QGuiApplication::font()).pixelSize();
     if (LayoutScale::UsableCellHeight(measured)) return measured;
     std::fprintf(stderr,
                  "%s: the default font measures %d pixels high, which no layout can use; the "
@@ -49,6 +52,27 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
     widget->setPalette(palette);
 }
 
+// A caption's designed colour on a background of the colour scheme, or the scheme's own text
+// colour for that background where the designed one would not stand out from it.
+void SetCaptionColor(QWidget* widget, QColor designed, QPalette::ColorRole background,
+                     QPalette::ColorRole schemeText) {
+    const QPalette& palette = widget->palette();
+    SetColors(widget,
+              ReadableCaption(designed, palette.color(background), palette.color(schemeText)));
+}
+
+// The settings of a run started in the window: the two groups, the lesson's overrides and
+// the menu's outcome shapes.
+class FormSettings : public RadioGroupSettings {
+public:
+    FormSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
+        : RadioGroupSettings(trials, scenario, &menu.Lesson().Overrides()), menu_(menu) {}
+    bool OutcomeShapes() const override { return menu_.OutcomeShapes->isChecked(); }
+
+private:
+    const PlotMenu& menu_;
+};
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -66,6 +90,8 @@ TForm1::TForm1(QWidget* parent)
     client_->setPalette(background);
     CreateControls();
     plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
+    connect(plotMenu_->ClearPlot, &QAction::triggered, this, &TForm1::PaintB);
+    DescribeForAssistiveTechnology();
     // Scroll bars appear once the window is smaller than what the controls need.
     client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
     setWidget(client_);
@@ -116,7 +142,7 @@ void TForm1::CreateControls() {
     RadioGroup2 =
         new RadioGroup("Fixed", {"Start Point", "Comp Severe", "Comp Mild", "?"}, 1, Panel1);
     RadioGroup2->setFont(groupFont);
-    SetColors(RadioGroup2, ToQColor(Navy));
+    SetCaptionColor(RadioGroup2, ToQColor(Navy), QPalette::Button, QPalette::ButtonText);
     RadioGroup2->setGeometry(s.Rect(128, 16, 121, 73));
     RadioGroup2->setFocusPolicy(Qt::TabFocus);
     RadioGroup2->SetItemIndex(0);
@@ -129,7 +155,7 @@ void TForm1::CreateControls() {
     BitBtn2->setDefault(true);
     for (GlyphButton* button : {BitBtn1, BitBtn2}) {
         button->setFont(buttonFont);
-        SetColors(button, ToQColor(Black));
+        SetCaptionColor(button, ToQColor(Black), QPalette::Button, QPalette::ButtonText);
         button->setFocusPolicy(Qt::StrongFocus);
     }
 
@@ -158,7 +184,7 @@ void TForm1::CreateControls() {
 
     RadioGroup1 = new RadioGroup("Trials", {"1", "10", "50", "100"}, 2, form);
     RadioGroup1->setFont(groupFont);
-    SetColors(RadioGroup1, ToQColor(Navy));
+    SetCaptionColor(RadioGroup1, ToQColor(Navy), QPalette::Button, QPalette::ButtonText);
     RadioGroup1->setGeometry(s.Rect(248, 480, 100, 50));
     RadioGroup1->setFocusPolicy(Qt::NoFocus);
     RadioGroup1->SetItemIndex(1);
@@ -172,7 +198,11 @@ void TForm1::CreateControls() {
     StaticText1->setGeometry(s.Rect(61, 2, 335, 31));
     StaticText1->setFont(DesignFont(HeavySans, s(19), false, FontText::Captions));
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColors(StaticText1, ToQColor(Navy), StaticText1->palette().color(QPalette::ToolTipBase));
+    const QColor tipBase = StaticText1->palette().color(QPalette::ToolTipBase);
+    SetColors(StaticText1,
+              ReadableCaption(ToQColor(Navy), tipBase,
+                              StaticText1->palette().color(QPalette::ToolTipText)),
+              tipBase);
 
     const std::pair<QWidget*, const char*> names[] = {{Label3, "Label3"},
                                                       {Label2, "Label2"},
@@ -193,6 +223,21 @@ void TForm1::CreateControls() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
     connect(MapBox, &PlotPaintBox::Clicked, this, &TForm1::PaintB);
+}
+
+void TForm1::DescribeForAssistiveTechnology() {
+    // The window is a scroll area, which would be a mere filler: it is the program's frame.
+    SetAccessibleRole(*this, QAccessible::Window);
+    MapBox->setAccessibleName("Phase plane");
+    SetAccessibleRole(*MapBox, QAccessible::Graphic);
+    // The picture is decoration: an image with no name, which screen readers pass over.
+    SetAccessibleRole(*Image1, QAccessible::Graphic);
+    SetAccessibleRole(*StaticText1, QAccessible::Heading);
+    StaticText1->setAccessibleName(StaticText1->text());
+    // Each number box is named by the label beside it.
+    Label2->setBuddy(Edit1);
+    Label3->setBuddy(Edit2);
+    Memo1->setAccessibleName("Log");
 }
 
 void TForm1::SetTabOrder() {
@@ -217,14 +262,14 @@ void TForm1::PaintB() {
         const QSize outer = OuterSize();
         PlotArea(*MapBox, outer.width(), outer.height());
         plotMenu_->DrawOverEmptyPlot();
+        MapBox->setAccessibleDescription(QString::fromStdString(EmptyPlotText()));
     });
 }
 
 void TForm1::BitBtn1Click() {
     if (HeldForRun(&TForm1::BitBtn1Click)) return;
     RunHandler([this] {
-        const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2,
-                                          &plotMenu_->Lesson().Overrides());
+        const FormSettings settings(*RadioGroup1, *RadioGroup2, *plotMenu_);
         EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
         const QSize outer = OuterSize();
         {
@@ -235,6 +280,9 @@ void TForm1::BitBtn1Click() {
                       plotMenu_->Observer());
         }
         plotMenu_->RunFinished(outlets);
+        const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
+        MapBox->setAccessibleDescription(
+            QString::fromStdString(RunSummaryText(scenario.toStdString(), plotMenu_->Records())));
     });
 }
 
@@ -280,11 +328,32 @@ void TForm1::FitOuterSizeToFrame() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && IsOwnControl(watched)) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (CloseOnAltF4(key) || ClickOnEnter(key)) return true;
+        if (CloseOnAltF4(key) || OpenMenuOnKey(key) || ClickOnEnter(key)) return true;
     }
     return QScrollArea::eventFilter(watched, event);
+}
+
+bool TForm1::IsOwnControl(QObject* watched) const {
+    // A menu or dialog of the program (the plot menu is a child of the plot) is a window of
+    // its own: its keys are its own, Enter and Space for its items and buttons included.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget && widget->window() == this && !QApplication::activePopupWidget() &&
+           !QApplication::activeModalWidget();
+}
+
+bool TForm1::OpenMenuOnKey(const QKeyEvent& key) {
+    const bool menuKey = key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier;
+    const bool shiftF10 = key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) return false;
+    // The number boxes and the log keep their own edit menu.
+    const QWidget* focus = focusWidget();
+    if (qobject_cast<const QLineEdit*>(focus) || focus == Memo1 ||
+        (focus && Memo1->isAncestorOf(focus)))
+        return false;
+    plotMenu_->PopupOverPlot();
+    return true;
 }
 
 bool TForm1::CloseOnAltF4(const QKeyEvent& key) {

@@ -78,9 +78,15 @@ protected:
 private:
     void CreateControls();
     void SetTabOrder();
+    // Names, roles and labels for screen readers; the plot's description follows its content.
+    void DescribeForAssistiveTechnology();
+    // Whether a key sent to the object is one of the window's own controls' keys.
+    bool IsOwnControl(QObject* watched) const;
     // The window's own keys; each returns whether it took the key.
     bool ClickOnEnter(const QKeyEvent& key);
     bool CloseOnAltF4(const QKeyEvent& key);
+    // The Menu key and Shift+F10 open the plot's menu where no text box has its own.
+    bool OpenMenuOnKey(const QKeyEvent& key);
     QSize OuterSize() const;
     void FitOuterSizeToFrame();
     // During a run, keeps the handler for the run's end and says so.

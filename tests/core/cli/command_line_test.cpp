@@ -67,5 +67,14 @@ TEST(CommandLine, RefusesAnythingElseWithAReason) {
     }
 }
 
+TEST(CommandLine, OutcomeShapesAreABatchSwitch) {
+    EXPECT_FALSE(ParseCommandLine({"--batch"}).batch.outcomeShapes) << "off unless asked for";
+    const CommandLine c = ParseCommandLine({"--batch", "--shapes"});
+    ASSERT_EQ(c.action, CommandLine::Action::Batch) << c.error;
+    EXPECT_TRUE(c.batch.outcomeShapes);
+    EXPECT_EQ(ParseCommandLine({"--shapes"}).action, CommandLine::Action::Refuse);
+    EXPECT_EQ(ParseCommandLine({"--batch", "--shapes=yes"}).action, CommandLine::Action::Refuse);
+}
+
 }  // namespace
 }  // namespace morvanta

@@ -17,9 +17,12 @@ private slots:
         QTest::addColumn<int>("scenario");
         QTest::addColumn<int>("trialsItem");
         QTest::addColumn<bool>("isoclines");
-        QTest::newRow("start point, 10 trials") << 0U << 0 << 1 << false;
-        QTest::newRow("comp severe, 100 trials, isoclines") << 43'200'000U << 1 << 3 << true;
-        QTest::newRow("reversed, 50 trials, isoclines") << 86'399'999U << 3 << 2 << true;
+        QTest::addColumn<bool>("shapes");
+        QTest::newRow("start point, 10 trials") << 0U << 0 << 1 << false << false;
+        QTest::newRow("comp severe, 100 trials, isoclines")
+            << 43'200'000U << 1 << 3 << true << false;
+        QTest::newRow("reversed, 50 trials, isoclines") << 86'399'999U << 3 << 2 << true << false;
+        QTest::newRow("comp severe, 100 trials, shapes") << 43'200'000U << 1 << 3 << false << true;
     }
 
     void theBatchPictureIsTheWindowsPlot() {
@@ -27,6 +30,7 @@ private slots:
         QFETCH(int, scenario);
         QFETCH(int, trialsItem);
         QFETCH(bool, isoclines);
+        QFETCH(bool, shapes);
         const QString program = qEnvironmentVariable("MORVANTA_PROGRAM");
         QVERIFY2(!program.isEmpty(), "MORVANTA_PROGRAM names the program under test");
 
@@ -36,6 +40,7 @@ private slots:
         form->RadioGroup2->SetItemIndex(scenario);
         form->RadioGroup1->SetItemIndex(trialsItem);
         form->Menu().ShowIsoclines->setChecked(isoclines);
+        form->Menu().OutcomeShapes->setChecked(shapes);
         QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
         const QImage window = form->MapBox->Image().copy();
 
@@ -52,6 +57,7 @@ private slots:
                               "--png",
                               png};
         if (isoclines) arguments << "--isoclines";
+        if (shapes) arguments << "--shapes";
         QProcess batch;
         batch.start(program, arguments);
         QVERIFY(batch.waitForFinished(20'000));

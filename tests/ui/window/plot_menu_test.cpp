@@ -69,13 +69,15 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) items << action->text();
-        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…",
-                                     "Show Isoclines", "Tally Outcomes", "Show Outcome Map",
-                                     "Coefficients…", "Show Time Course", "Show Direction Field"}));
+        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
+                                     "Show Isoclines", "Tally Outcomes", "Outcome Shapes",
+                                     "Show Outcome Map", "Coefficients…", "Show Time Course",
+                                     "Show Direction Field"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
         QVERIFY(m.TallyOutcomes->isCheckable() && !m.TallyOutcomes->isChecked());
+        QVERIFY(m.OutcomeShapes->isCheckable() && !m.OutcomeShapes->isChecked());
         menu->close();
     }
 
