@@ -2,7 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace morvanta {
 namespace {
@@ -74,6 +76,23 @@ bool TakesValue(std::string_view name) {
            name == "png";
 }
 
+// Whether the two outputs are one file: the same name, two spellings of it ("-" is the
+// standard output), or two names of one file that exists.
+bool SameOutput(const std::string& first, const std::string& second) {
+    namespace fs = std::filesystem;
+    const auto spelled = [](const std::string& path) {
+        return fs::path(path == "-" ? "/dev/stdout" : path);
+    };
+    const fs::path a = spelled(first);
+    const fs::path b = spelled(second);
+    std::error_code error;
+    if (a == b || fs::equivalent(a, b, error)) return true;
+    const fs::path canonicalA = fs::weakly_canonical(a, error);
+    if (error) return false;
+    const fs::path canonicalB = fs::weakly_canonical(b, error);
+    return !error && canonicalA == canonicalB;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -119,6 +138,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         batchOptionSeen = true;
     }
     if (batchOptionSeen && !batch) return Refuse("these options need --batch");
+    const BatchOptions& outputs = command.batch;
+    if (!outputs.csvPath.empty() && !outputs.pngPath.empty() &&
+        SameOutput(outputs.csvPath, outputs.pngPath))
+        return Refuse("--csv and --png name the same file '" + outputs.pngPath + "'");
     command.action = batch ? Action::Batch : Action::Window;
     return command;
 }
@@ -142,12 +165,18 @@ std::string UsageText(const std::string& program) {
            "                       since UTC midnight, 0 to 86399999 (default: now)\n"
            "  --csv=FILE           write the trials as CSV to FILE ('-': standard output)\n"
            "  --png=FILE           write the 400x400 plot after the run to FILE as PNG\n"
+           "                       ('-': standard output)\n"
            "  --isoclines          draw the isoclines and equilibria on the plot\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"
-           "Exit status: 0 if all went well, 1 if a file could not be written,\n"
-           "2 if the command line was not understood.\n";
+           "A regular FILE is replaced only once all of it is written; anything else FILE\n"
+           "names (a pipe, a device, a name under /dev or /proc) is written in place, and\n"
+           "a pipe is waited on until something reads it.\n"
+           "\n"
+           "Exit status: 0 if all went well, 1 if a file or the output could not be\n"
+           "written (or the program could not start), 2 if the command line was not\n"
+           "understood.\n";
 }
 
 }  // namespace morvanta

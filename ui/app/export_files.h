@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+#include <string>
 #include <vector>
 
 #include "core/driver/trial_table.h"
 
 namespace morvanta {
 
-// Each writes to a temporary file beside path and renames it over path once all is written,
-// so a failure leaves no partial file behind. They return an empty string on success, else
-// a message that names the file.
-QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& records);
-QString SavePlotPng(const QString& path, const QImage& plot);
+// Each writes its file as WriteOutputFile does (output_file.h): path is the file name's bytes
+// as given, "-" the standard output; a regular file is replaced only once all is written.
+// They return an empty string on success, else a message that names the file.
+std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records);
+std::string SavePlotPng(const std::string& path, const QImage& plot);
 
 }  // namespace morvanta

@@ -1,6 +1,7 @@
 #include "ui/window/tform1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "ui/widgets/bitmaps.h"
 #include "ui/widgets/colors.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/paste_guard.h"
 #include "ui/window/frame_watcher.h"
 
 namespace morvanta {
@@ -152,6 +154,8 @@ void TForm1::CreateControls() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTabChangesFocus(true);
+    for (QWidget* box : std::initializer_list<QWidget*>{Edit1, Edit2, Memo1})
+        PasteGuard::Protect(*box);
 
     RadioGroup1 = new RadioGroup("Trials", {"1", "10", "50", "100"}, 2, form);
     RadioGroup1->setFont(groupFont);
@@ -239,6 +243,11 @@ void TForm1::FitOuterSizeToFrame() {
     fittedFrame_ = frame;
     const QSize outer(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height()));
     resize(outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QScrollArea::closeEvent(event);
+    if (event->isAccepted()) emit Closed();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -60,6 +60,10 @@ public:
     RadioGroup* RadioGroup1 = nullptr;
     QLabel* StaticText1 = nullptr;
 
+signals:
+    // The window has closed: the program ends, whatever dialog or box is still open.
+    void Closed();
+
 public slots:
     void FormCreate();
     void PaintB();
@@ -68,6 +72,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
