@@ -87,9 +87,12 @@ bool SameOutput(const std::string& first, const std::string& second) {
     const fs::path b = spelled(second);
     std::error_code error;
     if (a == b || fs::equivalent(a, b, error)) return true;
-    const fs::path canonicalA = fs::weakly_canonical(a, error);
+    const auto canonical = [&error](const fs::path& path) {
+        return fs::weakly_canonical(fs::absolute(path, error), error);
+    };
+    const fs::path canonicalA = canonical(a);
     if (error) return false;
-    const fs::path canonicalB = fs::weakly_canonical(b, error);
+    const fs::path canonicalB = canonical(b);
     return !error && canonicalA == canonicalB;
 }
 

@@ -87,7 +87,8 @@ void PassMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 void DropMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type != QtFatalMsg) return;
-    std::fprintf(stderr, "%s: %s\n", Program(), qPrintable(text));
+    // The toolkit's fatal messages may run over several lines: one is said.
+    std::fprintf(stderr, "%s: %s\n", Program(), qPrintable(text.simplified()));
     std::_Exit(EXIT_FAILURE);
 }
 

@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -48,6 +50,17 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
     widget->setPalette(palette);
 }
 
+// The stored place, moved up and left where the screen is too small for the whole window
+// there, but never past the screen's top-left corner: with no window manager to place it,
+// a window partly off the screen could not be moved back.
+QPoint PlaceOnScreen(QPoint stored, int outerWidth, int outerHeight) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return stored;
+    const QRect area = screen->availableGeometry();
+    return QPoint(std::max(area.left(), std::min(stored.x(), area.right() + 1 - outerWidth)),
+                  std::max(area.top(), std::min(stored.y(), area.bottom() + 1 - outerHeight)));
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -73,7 +86,8 @@ TForm1::TForm1(QWidget* parent)
     // Until a window manager tells its frame, assume the classic one.
     const QSize client = DesignOuterSize - ClassicFrame;
     resize(scale_(client.width()), scale_(client.height()));
-    move(DesignPosition);
+    move(PlaceOnScreen(DesignPosition, scale_(DesignOuterSize.width()),
+                       scale_(DesignOuterSize.height())));
     connect(new FrameWatcher(this), &FrameWatcher::FrameChanged, this,
             &TForm1::FitOuterSizeToFrame);
 
@@ -98,6 +112,10 @@ void TForm1::CreateControls() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(DesignFont(ProportionalGothic, s(16), true, FontText::Captions));
         SetColors(label, ToQColor(White), ToQColor(Navy));
+        // Sized to the text in the font in use: where that face draws it wider than the
+        // designed one (another locale's choice of face), the label grows to the right.
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (needed > label->width()) label->resize(needed, label->height());
     }
 
     MapBox = new PlotPaintBox(form);
