@@ -55,7 +55,8 @@ void SetColors(QWidget* widget, QColor text, std::optional<QColor> background = 
 // a window partly off the screen could not be moved back.
 QPoint PlaceOnScreen(QPoint stored, int outerWidth, int outerHeight) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return stored;
+    // Only X11 lets a window choose its place; elsewhere the place is the platform's.
+    if (!screen || QGuiApplication::platformName() != "xcb") return stored;
     const QRect area = screen->availableGeometry();
     return QPoint(std::max(area.left(), std::min(stored.x(), area.right() + 1 - outerWidth)),
                   std::max(area.top(), std::min(stored.y(), area.bottom() + 1 - outerHeight)));
