@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "core/driver/outcome_shares.h"
+
 namespace morvanta {
 
 Outcome OutcomeOf(const ModelState& model) {
@@ -65,18 +67,12 @@ void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) 
 }
 
 std::string TallyLine(const std::vector<TrialRecord>& records) {
-    int species2Lost = 0;
-    int species1Lost = 0;
-    int neitherLost = 0;
-    for (const TrialRecord& r : records) {
-        const bool lost1 = r.end[0] < ExtinctionLevel;
-        const bool lost2 = r.end[1] < ExtinctionLevel;
-        species2Lost += lost2 ? 1 : 0;
-        species1Lost += lost1 ? 1 : 0;
-        neitherLost += !lost1 && !lost2 ? 1 : 0;
-    }
-    return "Extinct: sp.2 " + std::to_string(species2Lost) + ", sp.1 " +
-           std::to_string(species1Lost) + ", neither " + std::to_string(neitherLost);
+    EndCounts counts;
+    counts.Add(records);
+    return "Extinct: sp.2 " + std::to_string(counts.Of(EndState::Species2Extinct)) + ", sp.1 " +
+           std::to_string(counts.Of(EndState::Species1Extinct)) + ", both " +
+           std::to_string(counts.Of(EndState::BothExtinct)) + ", neither " +
+           std::to_string(counts.Of(EndState::Neither));
 }
 
 }  // namespace morvanta

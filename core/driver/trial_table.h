@@ -55,8 +55,8 @@ std::string ShortestText(double value);
 // A header line, then one line per trial; doubles read back exactly.
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
 
-// One short log line: how many trials lost species 2, how many lost species 1, and how many
-// lost neither. A trial that lost both counts under both species.
+// One short log line: how many trials lost species 2, how many species 1, how many both, and
+// how many neither; each trial counts once.
 std::string TallyLine(const std::vector<TrialRecord>& records);
 
 }  // namespace morvanta

@@ -1,6 +1,6 @@
-// The outcome shares of each scenario over a whole day of seeds: the first trial of a run
-// started at every second of the day. Any slip in the order of the arithmetic or in the
-// generator moves these shares.
+// The outcome shares of each scenario over a day of seeds: the first trial of a run started
+// every four minutes of the day. The shares are those of every second of the day to within
+// a few points; a slip in the stop rules or a scenario's set-up moves them further.
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,11 @@ struct Shares {
 
 Shares SharesOverTheDay(Scenario scenario) {
     constexpr int SecondsPerDay = 86400;
+    constexpr int Stride = 240;
+    constexpr int Runs = SecondsPerDay / Stride;
     std::array<int, 3> counts{};
     Shares shares;
-    for (int second = 0; second < SecondsPerDay; ++second) {
+    for (int second = 0; second < SecondsPerDay; second += Stride) {
         SeedFromClock(testkit::FixedClock({second / 3600, second / 60 % 60, second % 60, 0}));
         ModelState model;
         InitRunParameters(model);
@@ -43,13 +45,13 @@ Shares SharesOverTheDay(Scenario scenario) {
             ++counts[1];
         }
     }
-    shares.extinct = 100.0 * counts[0] / SecondsPerDay;
-    shares.stepLimit = 100.0 * counts[1] / SecondsPerDay;
-    shares.capacity = 100.0 * counts[2] / SecondsPerDay;
+    shares.extinct = 100.0 * counts[0] / Runs;
+    shares.stepLimit = 100.0 * counts[1] / Runs;
+    shares.capacity = 100.0 * counts[2] / Runs;
     return shares;
 }
 
-constexpr double Tolerance = 2.0;  // percentage points
+constexpr double Tolerance = 4.0;  // percentage points: 360 runs, about 2 standard errors
 
 TEST(OutcomeShares, StartPoint) {
     const Shares s = SharesOverTheDay(Scenario::StartPoint);

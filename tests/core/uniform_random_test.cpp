@@ -62,13 +62,14 @@ TEST(UniformRandom, SameMillisecondDrawsTheSameNumbers) {
     EXPECT_EQ(NextUniform(), a2);
 }
 
-TEST(UniformRandom, DrawsStayInUnitInterval) {
-    ProcessRandom().seed = 12345U;
-    for (int i = 0; i < 100000; ++i) {
-        const double u = NextUniform();
-        ASSERT_GE(u, 0.0);
-        ASSERT_LT(u, 1.0);
-    }
+TEST(UniformRandom, TheLargestSeedDrawsJustBelowOne) {
+    // 1298181734 * 134775813 + 1 = 2^32 - 1 modulo 2^32: the largest state there is, which
+    // scaled by 2^-32 stays below one (scaled by 1 / (2^32 - 1) it would be one).
+    ProcessRandom().seed = 1298181734U;
+    const double drawn = NextUniform();
+    EXPECT_EQ(ProcessRandom().seed, 0xFFFFFFFFU);
+    EXPECT_EQ(drawn, 4294967295.0 * TwoToMinus32);
+    EXPECT_LT(drawn, 1.0);
 }
 
 }  // namespace

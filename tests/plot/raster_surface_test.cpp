@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "plot/phase_plot.h"
 
 namespace morvanta {
@@ -31,6 +34,73 @@ TEST(RasterSurface, LineLeavesOutItsEndPixel) {
     EXPECT_EQ(raster.ColorAt(15, 10), White);
     EXPECT_EQ(raster.Position(), (PlotPoint{15, 10}));
     EXPECT_EQ(raster.changes.back(), (PixelRect{10, 10, 16, 11}));
+}
+
+// The pixels of the raster around a box as a picture, one string per row: '.' the page's
+// white, 'o' the pen's red, '#' the brush's navy.
+std::vector<std::string> Picture(const RasterSurface& raster, int x1, int y1, int x2, int y2) {
+    std::vector<std::string> rows;
+    for (int y = y1; y < y2; ++y) {
+        std::string row;
+        for (int x = x1; x < x2; ++x) {
+            const Color c = raster.ColorAt(x, y);
+            row += c == Red ? 'o' : c == Navy ? '#' : c == White ? '.' : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(RasterSurface, LinesLightThePixelsNearestTheTrueLineAndHalvesStepTowardTheEnd) {
+    // y = x / 3 from (0, 0) to (6, 2): 0, 1/3, 2/3, 1, 4/3, 5/3 round to 0 0 1 1 1 2, and the
+    // end pixel is left out. y = x / 2 to (4, 2) passes half-way between two rows at x = 1 and
+    // x = 3: those halves step toward the end point, the classic rule.
+    const struct {
+        PlotPoint from, to;
+        std::vector<std::string> picture;
+    } cases[] = {
+        {{0, 0}, {6, 2}, {"oo.....", "..ooo..", ".....o."}},
+        {{0, 0}, {4, 2}, {"o....", ".oo..", "...o."}},
+        {{4, 2}, {0, 0}, {".o...", "..oo.", "....o"}},
+        {{0, 0}, {2, 6}, {"o..", "o..", ".o.", ".o.", ".o.", "..o", "..."}},
+    };
+    for (const auto& c : cases) {
+        BlockTextRaster raster;
+        raster.SetPenColor(Red);
+        raster.MoveTo(c.from.x, c.from.y);
+        raster.LineTo(c.to.x, c.to.y);
+        const int width = static_cast<int>(c.picture[0].size());
+        const int height = static_cast<int>(c.picture.size());
+        EXPECT_EQ(Picture(raster, 0, 0, width, height), c.picture)
+            << "(" << c.from.x << "," << c.from.y << ") to (" << c.to.x << "," << c.to.y << ")";
+    }
+}
+
+TEST(RasterSurface, EllipseHoldsThePixelsWhoseCentresLieInsideWithARimOfPenPixels) {
+    // Inscribed in the box's outer edges: a pixel is in when its centre (x + 0.5, y + 0.5)
+    // satisfies ((x + 0.5 - cx) / rx)^2 + ((y + 0.5 - cy) / ry)^2 <= 1; in pixels that touch
+    // the outside across an edge are the pen's. Worked by hand for a marker's 6 x 6 box and a
+    // 10 x 6 one, each shown with a pixel of page around it.
+    const struct {
+        int x2, y2;
+        std::vector<std::string> picture;
+    } cases[] = {
+        {6,
+         6,
+         {"........", "..oooo..", ".o####o.", ".o####o.", ".o####o.", ".o####o.", "..oooo..",
+          "........"}},
+        {10,
+         6,
+         {"............", "...oooooo...", "..o######o..", ".o########o.", ".o########o.",
+          "..o######o..", "...oooooo...", "............"}},
+    };
+    for (const auto& c : cases) {
+        BlockTextRaster raster;
+        raster.SetPenColor(Red);
+        raster.SetBrushColor(Navy);
+        raster.Ellipse(11, 11, 11 + c.x2, 11 + c.y2);
+        EXPECT_EQ(Picture(raster, 10, 10, 12 + c.x2, 12 + c.y2), c.picture) << c.x2 << "x" << c.y2;
+    }
 }
 
 TEST(RasterSurface, DiagonalLineStepsOnePixelPerColumn) {

@@ -165,6 +165,14 @@ TEST_F(BatchProgram, AFileThatCannotBeWrittenExitsWith1AndLeavesNothing) {
     }
 }
 
+TEST_F(BatchProgram, StandardOutputThatCannotTakeTheTableExitsWith1) {
+    // The table is buffered: only flushing it finds the full device.
+    const std::string command =
+        "env -u DISPLAY '" + program_ + "' --batch --seed 5 --csv - >/dev/full 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
+}
+
 TEST_F(BatchProgram, APipeIsWrittenToNotReplaced) {
     const fs::path pipe = dir_ / "pipe";
     const fs::path got = dir_ / "got";

@@ -27,7 +27,7 @@ private slots:
 
     void windowCaptionAndPlace() {
         QCOMPARE(form_->windowTitle(), QString("Morvanta"));
-        QCOMPARE(form_->pos(), TForm1::DesignPosition);
+        QCOMPARE(form_->pos(), QPoint(227, 60));
         QVERIFY(form_->windowFlags() & Qt::WindowMinMaxButtonsHint);
         QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(form_->ClientArea()->minimumSize(), QSize(593, 561));
@@ -131,6 +131,32 @@ private slots:
                  form_->palette().color(QPalette::Midlight).rgb());
     }
 
+    void panelHasARaisedOuterAndInnerBevel_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("role");
+        // The panel is 232, 464, 361 x 97: two rings of one pixel, lit at the top and left,
+        // shaded at the bottom and right, the panel's colour inside them.
+        const auto light = static_cast<int>(QPalette::Light);
+        const auto dark = static_cast<int>(QPalette::Dark);
+        const auto inside = static_cast<int>(QPalette::Midlight);
+        QTest::newRow("top, outer") << QPoint(240, 464) << light;
+        QTest::newRow("top, inner") << QPoint(240, 465) << light;
+        QTest::newRow("left, outer") << QPoint(232, 540) << light;
+        QTest::newRow("left, inner") << QPoint(233, 540) << light;
+        QTest::newRow("bottom, outer") << QPoint(240, 560) << dark;
+        QTest::newRow("bottom, inner") << QPoint(240, 559) << dark;
+        QTest::newRow("right, outer") << QPoint(592, 540) << dark;
+        QTest::newRow("right, inner") << QPoint(591, 540) << dark;
+        QTest::newRow("inside the rings") << QPoint(234, 466) << inside;
+        QTest::newRow("inside, bottom right") << QPoint(590, 558) << inside;
+    }
+    void panelHasARaisedOuterAndInnerBevel() {
+        QFETCH(QPoint, at);
+        QFETCH(int, role);
+        QCOMPARE(PaintedColor(form_->ClientArea(), at).rgb(),
+                 form_->Panel1->palette().color(static_cast<QPalette::ColorRole>(role)).rgb());
+    }
+
     void pictureShowsItsMiddle() {
         QCOMPARE(form_->Image1->PictureOrigin(), QPoint(-51, -75));
         const QImage picture(":/picture.bmp");
@@ -154,13 +180,52 @@ private slots:
                  form_->BitBtn1->palette().color(QPalette::Button));
     }
 
+    void glyphAndCaptionAreCentredTogether_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("strip");
+        QTest::addColumn<QPoint>("glyphAt");
+        QTest::addColumn<int>("captionLeft");
+        // In the designed faces "Start" is 33 pixels wide and "End" 20: glyph, gap and caption
+        // centred in the 71 x 21 and 71 x 20 insides of the buttons' 2-pixel borders.
+        QTest::newRow("Start") << "BitBtn1"
+                               << ":/glyph_start.bmp" << QPoint(10, 4) << 32;
+        QTest::newRow("End") << "BitBtn2"
+                             << ":/glyph_end.bmp" << QPoint(17, 3) << 39;
+    }
     void glyphAndCaptionAreCentredTogether() {
-        GlyphButton* start = form_->BitBtn1;
-        const int captionWidth = start->fontMetrics().horizontalAdvance("Start");
-        // Inner area 71 x 21 inside a 2-pixel border.
-        QCOMPARE(start->GlyphRect().left(), 2 + (71 - (18 + 4 + captionWidth) + 1) / 2);
-        QCOMPARE(start->GlyphRect().top(), 2 + (21 - 18 + 1) / 2);
-        QCOMPARE(start->CaptionRect().left(), start->GlyphRect().right() + 1 + 4);
+        QFETCH(QString, name);
+        QFETCH(QString, strip);
+        QFETCH(QPoint, glyphAt);
+        QFETCH(int, captionLeft);
+        auto* button = form_->findChild<GlyphButton*>(name);
+        QVERIFY(button);
+        // The enabled button shows the strip's left cell, over the face where it is olive (seen
+        // without the focus rectangle, which crosses the glyph's last row).
+        QWidget* focused = form_->focusWidget();
+        form_->Memo1->setFocus();
+        const QImage painted = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (focused) focused->setFocus();
+        const QImage cell = GlyphCell(QImage(strip), 0);
+        const QColor face = button->palette().color(QPalette::Button);
+        for (int y = 0; y < cell.height(); ++y) {
+            for (int x = 0; x < cell.width(); ++x) {
+                const QColor want =
+                    cell.pixelColor(x, y).alpha() == 0 ? face : cell.pixelColor(x, y);
+                QVERIFY2(painted.pixelColor(glyphAt + QPoint(x, y)) == want.toRgb(),
+                         qPrintable(QString("glyph pixel %1, %2").arg(x).arg(y)));
+            }
+        }
+        // The caption's ink starts at its place, 4 pixels after the glyph, and not before.
+        const QColor ink = button->palette().color(QPalette::ButtonText);
+        int firstInk = -1;
+        for (int x = glyphAt.x() + cell.width(); x < painted.width() && firstInk < 0; ++x)
+            for (int y = 2; y < painted.height() - 2; ++y)
+                if (painted.pixelColor(x, y) == ink) {
+                    firstInk = x;
+                    break;
+                }
+        QVERIFY2(firstInk >= captionLeft && firstInk <= captionLeft + 2,
+                 qPrintable(QString("caption ink from x %1").arg(firstInk)));
     }
 
     void initialState() {

@@ -158,7 +158,7 @@ private slots:
         Choose(form_->Menu().TallyOutcomes);
         Run(ItemOf(Scenario::CompSevere));
         QCOMPARE(LogLines(), QStringList({"Normal End of Job", "Normal End of Job",
-                                          "Extinct: sp.2 0, sp.1 1, neither 0"}));
+                                          "Extinct: sp.2 0, sp.1 1, both 0, neither 0"}));
     }
 };
 
