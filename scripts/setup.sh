@@ -17,7 +17,7 @@ program_packages=(
 )
 test_packages=(
     libgtest-dev libbenchmark-dev     # unit tests and benchmarks
-    libx11-dev                        # the bare-Xlib benchmark and the X end-to-end tests
+    libx11-dev libxtst-dev            # the bare-Xlib benchmark and the X end-to-end tests (XTest input)
     xvfb xdotool xauth x11-utils      # a real X display for end-to-end tests, and its tools
     openbox                           # a real window manager, for the framed window
     weston qt6-wayland                # a Wayland session without X, for Qt's own Wayland platform

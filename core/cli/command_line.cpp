@@ -2,7 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace morvanta {
 namespace {
@@ -72,6 +74,26 @@ std::string ApplyValue(std::string_view name, const std::string& value, BatchOpt
 bool TakesValue(std::string_view name) {
     return name == "scenario" || name == "trials" || name == "seed" || name == "csv" ||
            name == "png";
+}
+
+// Whether the two outputs are one file: the same name, two spellings of it ("-" is the
+// standard output), or two names of one file that exists.
+bool SameOutput(const std::string& first, const std::string& second) {
+    namespace fs = std::filesystem;
+    const auto spelled = [](const std::string& path) {
+        return fs::path(path == "-" ? "/dev/stdout" : path);
+    };
+    const fs::path a = spelled(first);
+    const fs::path b = spelled(second);
+    std::error_code error;
+    if (a == b || fs::equivalent(a, b, error)) return true;
+    const auto canonical = [&error](const fs::path& path) {
+        return fs::weakly_canonical(fs::absolute(path, error), error);
+    };
+    const fs::path canonicalA = canonical(a);
+    if (error) return false;
+    const fs::path canonicalB = canonical(b);
+    return !error && canonicalA == canonicalB;
 }
 
 }  // namespace
@@ -149,6 +171,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                                 command.batch.scenarioItem, command.batch.csvPath);
         !error.empty())
         return Refuse(error);
+    // Two outputs into one file would leave only the one written last.
+    const BatchOptions& b = command.batch;
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"--csv", &b.csvPath},
+        {"--png", &b.pngPath},
+        {"--time-course", &b.lesson.timeCoursePath},
+        {"--time-course-png", &b.lesson.timeCoursePngPath},
+        {"--outcome-map-csv", &b.outcomes.outcomeMapPath},
+        {"--summary", &b.outcomes.summaryPath}};
+    for (std::size_t i = 0; i < std::size(outputs); ++i)
+        for (std::size_t j = i + 1; j < std::size(outputs); ++j)
+            if (!outputs[i].second->empty() && !outputs[j].second->empty() &&
+                SameOutput(*outputs[i].second, *outputs[j].second))
+                return Refuse(std::string(outputs[i].first) + " and " + outputs[j].first +
+                              " name the same file '" + *outputs[j].second + "'");
     command.action = batch ? Action::Batch : Action::Window;
     return command;
 }
@@ -172,14 +209,20 @@ std::string UsageText(const std::string& program) {
            "                       since UTC midnight, 0 to 86399999 (default: now)\n"
            "  --csv=FILE           write the trials as CSV to FILE ('-': standard output)\n"
            "  --png=FILE           write the 400x400 plot after the run to FILE as PNG\n"
+           "                       ('-': standard output)\n"
            "  --isoclines          draw the isoclines and equilibria on the plot\n"
            "  --shapes             end each trial in which a species died out in a cross\n" +
            LessonUsageText() + OutcomeUsageText() +
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"
-           "Exit status: 0 if all went well, 1 if a file could not be written,\n"
-           "2 if the command line was not understood.\n";
+           "A regular FILE is replaced only once all of it is written; anything else FILE\n"
+           "names (a pipe, a device, a name under /dev or /proc) is written in place, and\n"
+           "a pipe is waited on until something reads it.\n"
+           "\n"
+           "Exit status: 0 if all went well, 1 if a file or the output could not be\n"
+           "written (or the program could not start), 2 if the command line was not\n"
+           "understood.\n";
 }
 
 }  // namespace morvanta

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -85,6 +86,7 @@ protected:
     std::optional<int> RunToEnd() {
         const pid_t pid = fork();
         if (pid == 0) {
+            if (childLimits_) childLimits_();
             std::freopen(StderrPath().c_str(), "w", stderr);
             execl(ProgramPath, ProgramPath, static_cast<char*>(nullptr));
             _exit(127);
@@ -124,6 +126,8 @@ protected:
     std::string StderrPath() const { return (dir_ / "stderr.txt").string(); }
     std::string Stderr() const { return ReadFile(StderrPath()); }
     fs::path dir_;
+    // What the started program's process sets for itself before it runs the program.
+    std::function<void()> childLimits_;
 };
 
 TEST_F(HostileEnvironmentTest, NoDisplaySet) {
@@ -151,6 +155,41 @@ TEST_F(HostileEnvironmentTest, NoFontsKeepsTheDesignedSizes) {
     const std::string text = Stderr();
     EXPECT_EQ(Lines(text), 1) << text;
     EXPECT_NE(text.find("the default font"), std::string::npos) << text;
+}
+
+// No thread can be made: each thread's stack is as large as the stack limit, which is more
+// than the address space may hold. (A limit on processes, prlimit --nproc=1, does the same
+// for a user other than root.) The toolkit would wait for ever for its D-Bus thread.
+TEST_F(HostileEnvironmentTest, NoThreadCanStart) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+    childLimits_ = [] {
+        constexpr rlim_t GiB = rlim_t{1} << 30;
+        const rlimit stack{64 * GiB, 64 * GiB};
+        const rlimit space{32 * GiB, 32 * GiB};
+        setrlimit(RLIMIT_STACK, &stack);
+        setrlimit(RLIMIT_AS, &space);
+    };
+    ExpectRefusal("cannot start a thread");
+}
+
+// With no window manager the window goes where it asks to go: its stored place, or, on a
+// screen too small for it there, as far up and left as it must (run on an 800 x 600 screen as
+// hostile_env_test_small_screen), never off the screen's top-left corner.
+TEST_F(HostileEnvironmentTest, ScreenPlacement) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const int width = DisplayWidth(display, DefaultScreen(display));
+    const int height = DisplayHeight(display, DefaultScreen(display));
+    ProgramWindow program(ProgramPath, StderrPath());
+    ASSERT_TRUE(program.WaitForWindow(10s)) << Stderr();
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, program.Id(), DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    XCloseDisplay(display);
+    EXPECT_EQ(x, std::max(0, std::min(227, width - 623))) << "on a " << width << " x " << height;
+    EXPECT_EQ(y, std::max(0, std::min(60, height - 610))) << "on a " << width << " x " << height;
 }
 
 // Run at each depth under test: a working window where the toolkit can paint, else a refusal.

@@ -1,17 +1,24 @@
 #include "ui/app/batch_run.h"
 
+#include <QFontInfo>
 #include <QImage>
-#include <iostream>
+#include <csignal>
+#include <cstdio>
 #include <memory>
+#include <new>
 
 #include "core/driver/run_driver.h"
 #include "core/driver/scenario_isoclines.h"
 #include "core/driver/trial_table.h"
 #include "core/system_clock.h"
+#include "plot/phase_plot.h"
 #include "ui/app/application.h"
 #include "ui/app/export_files.h"
 #include "ui/app/lesson_batch.h"
 #include "ui/app/outcome_batch.h"
+#include "ui/app/output_file.h"
+#include "ui/app/toolkit_start.h"
+#include "ui/widgets/fonts.h"
 #include "ui/widgets/plot_image.h"
 
 #ifndef MORVANTA_VERSION
@@ -21,13 +28,17 @@
 namespace morvanta {
 namespace {
 
-constexpr int ExitWriteFailed = 1;
+constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
 std::string ProgramName(const char* program) {
     const std::string path = program ? program : "morvanta";
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Say(const std::string& name, const std::string& text) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), text.c_str());
 }
 
 class BatchSettings : public RunSettings {
@@ -42,12 +53,24 @@ private:
     const BatchOptions& options_;
 };
 
+// Where no font can be found the plot's labels come out as boxes.
+void WarnWithoutFonts(const std::string& name) {
+    QFont label = InstalledFont(QString::fromLatin1(LabelFace));
+    label.setPointSize(LabelPoints);
+    if (QFontInfo(label).pixelSize() > 0) return;
+    Say(name, "no font found; the plot's labels are drawn as boxes");
+}
+
 int RunBatch(const BatchOptions& options, char* program) {
+    const std::string name = ProgramName(program);
     // A batch run shows nothing, so it needs no display: the toolkit renders the plot's text
-    // off screen, with the same fonts as the window.
+    // off screen, with the same fonts as the window. What the toolkit has to say about its
+    // surroundings (a missing runtime folder, say) is no concern of a batch run's.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietToolkitForBatch();
     ToolkitArguments toolkit(program);
     Application application(toolkit.argc, toolkit.argv);
+    WarnWithoutFonts(name);
 
     PlotImage plot;  // the window's plot surface without the window: the same pixels
     OutcomeMaps maps;
@@ -68,51 +91,52 @@ int RunBatch(const BatchOptions& options, char* program) {
     RunTrials(settings, outlets, plot, clock, MapWidth, MapHeight, observer);
     records.insert(records.end(), observer.Records().begin(), observer.Records().end());
 
-    const std::string name = ProgramName(program);
     int status = 0;
-    if (options.csvPath == "-") {
-        WriteTrialsCsv(std::cout, records);
-        std::cout.flush();
-        if (!std::cout) {
-            std::cerr << name << ": cannot write the trials to standard output\n";
-            status = ExitWriteFailed;
-        }
-    } else if (!options.csvPath.empty()) {
-        const QString error = SaveTrialsCsv(QString::fromStdString(options.csvPath), records);
-        if (!error.isEmpty()) {
-            std::cerr << name << ": " << error.toStdString() << '\n';
-            status = ExitWriteFailed;
-        }
-    }
-    if (!options.pngPath.empty()) {
-        const QString error = SavePlotPng(QString::fromStdString(options.pngPath), plot.Image());
-        if (!error.isEmpty()) {
-            std::cerr << name << ": " << error.toStdString() << '\n';
-            status = ExitWriteFailed;
-        }
-    }
-    status |= WriteLessonFiles(options, records, name);
-    status |= WriteOutcomeFiles(options, records, maps, name);
+    const auto report = [&](const std::string& error) {
+        if (error.empty()) return;
+        Say(name, error);
+        status = ExitFailed;
+    };
+    if (!options.csvPath.empty()) report(SaveTrialsCsv(options.csvPath, records));
+    if (!options.pngPath.empty()) report(SavePlotPng(options.pngPath, plot.Image()));
+    for (const std::string& error : WriteLessonFiles(options, records)) report(error);
+    for (const std::string& error : WriteOutcomeFiles(options, records, maps)) report(error);
     return status;
+}
+
+int WriteOut(const std::string& name, const std::string& text) {
+    const std::string error = WriteOutputFile("-", text);
+    if (error.empty()) return 0;
+    Say(name, error);
+    return ExitFailed;
 }
 
 }  // namespace
 
 int RunCommand(const CommandLine& command, char* program) {
     const std::string name = ProgramName(program);
+    // A reader that goes away, or the file size limit, fails the write instead of ending
+    // the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     switch (command.action) {
         case CommandLine::Action::Help:
-            std::cout << UsageText(name);
-            return 0;
+            return WriteOut(name, UsageText(name));
         case CommandLine::Action::Version:
-            std::cout << name << ' ' << MORVANTA_VERSION << '\n';
-            return 0;
+            return WriteOut(name, name + ' ' + MORVANTA_VERSION + '\n');
         case CommandLine::Action::Refuse:
-            std::cerr << name << ": " << command.error << "\nTry '" << name
-                      << " --help' for more information.\n";
+            std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", name.c_str(),
+                         command.error.c_str(), name.c_str());
             return ExitUsage;
         case CommandLine::Action::Batch:
-            return RunBatch(command.batch, program);
+            try {
+                return RunBatch(command.batch, program);
+            } catch (const std::bad_alloc&) {
+                Say(name, "out of memory");
+            } catch (const std::exception& error) {
+                Say(name, error.what());
+            }
+            return ExitFailed;
         case CommandLine::Action::Window:
             break;
     }

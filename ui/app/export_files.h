@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 #include <string>
 #include <vector>
 
@@ -9,11 +8,11 @@
 
 namespace morvanta {
 
-// Each writes to a temporary file beside path and renames it over path once all is written,
-// so a failure leaves no partial file behind. They return an empty string on success, else
-// a message that names the file.
-QString SaveTrialsCsv(const QString& path, const std::vector<TrialRecord>& records);
-QString SavePlotPng(const QString& path, const QImage& plot);
-QString SaveTextFile(const QString& path, const std::string& text);
+// Each writes its file as WriteOutputFile does (output_file.h): path is the file name's bytes
+// as given, "-" the standard output; a regular file is replaced only once all is written.
+// They return an empty string on success, else a message that names the file.
+std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records);
+std::string SavePlotPng(const std::string& path, const QImage& plot);
+std::string SaveTextFile(const std::string& path, const std::string& text);
 
 }  // namespace morvanta

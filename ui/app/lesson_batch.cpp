@@ -1,6 +1,5 @@
 #include "ui/app/lesson_batch.h"
 
-#include <iostream>
 #include <sstream>
 
 #include "core/driver/scenario_direction_field.h"
@@ -9,17 +8,6 @@
 #include "ui/widgets/plot_image.h"
 
 namespace morvanta {
-namespace {
-
-constexpr int ExitWriteFailed = 1;
-
-int Report(const QString& error, const std::string& programName) {
-    if (error.isEmpty()) return 0;
-    std::cerr << programName << ": " << error.toStdString() << '\n';
-    return ExitWriteFailed;
-}
-
-}  // namespace
 
 TrialOverrides OverridesOf(const LessonOptions& lesson) {
     TrialOverrides overrides;
@@ -34,33 +22,24 @@ void DrawLessonField(PlotSurface& surface, const BatchOptions& options) {
                                    OverridesOf(options.lesson));
 }
 
-int WriteLessonFiles(const BatchOptions& options, const std::vector<TrialRecord>& records,
-                     const std::string& programName) {
+std::vector<std::string> WriteLessonFiles(const BatchOptions& options,
+                                          const std::vector<TrialRecord>& records) {
     const LessonOptions& lesson = options.lesson;
-    if (lesson.timeCoursePath.empty() && lesson.timeCoursePngPath.empty()) return 0;
+    if (lesson.timeCoursePath.empty() && lesson.timeCoursePngPath.empty()) return {};
     const std::vector<TimeCourse> courses = TimeCoursesOf(records);
-    int status = 0;
-    if (lesson.timeCoursePath == "-") {
-        WriteTimeCourseCsv(std::cout, courses);
-        std::cout.flush();
-        if (!std::cout) {
-            std::cerr << programName << ": cannot write the time course to standard output\n";
-            status = ExitWriteFailed;
-        }
-    } else if (!lesson.timeCoursePath.empty()) {
+    std::vector<std::string> errors;
+    if (!lesson.timeCoursePath.empty()) {
         std::ostringstream text;
         WriteTimeCourseCsv(text, courses);
-        status |= Report(SaveTextFile(QString::fromStdString(lesson.timeCoursePath), text.str()),
-                         programName);
+        errors.push_back(SaveTextFile(lesson.timeCoursePath, text.str()));
     }
     if (!lesson.timeCoursePngPath.empty()) {
         PlotImage figure;
         DrawTimeCourses(figure, courses);
-        status |=
-            Report(SavePlotPng(QString::fromStdString(lesson.timeCoursePngPath), figure.Image()),
-                   programName);
+        errors.push_back(SavePlotPng(lesson.timeCoursePngPath, figure.Image()));
     }
-    return status;
+    std::erase(errors, std::string());
+    return errors;
 }
 
 }  // namespace morvanta

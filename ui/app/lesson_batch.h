@@ -17,9 +17,9 @@ TrialOverrides OverridesOf(const LessonOptions& lesson);
 // under the isoclines.
 void DrawLessonField(PlotSurface& surface, const BatchOptions& options);
 
-// Writes the time course as CSV and as a picture, where asked. Returns 0, or 1 when a file
-// could not be written, having said why on standard error under the program's name.
-int WriteLessonFiles(const BatchOptions& options, const std::vector<TrialRecord>& records,
-                     const std::string& programName);
+// Writes the time course as CSV and as a picture, where asked. Returns why each file that
+// could not be written was not; nothing when all went well.
+std::vector<std::string> WriteLessonFiles(const BatchOptions& options,
+                                          const std::vector<TrialRecord>& records);
 
 }  // namespace morvanta

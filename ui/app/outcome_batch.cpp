@@ -14,8 +14,6 @@
 namespace morvanta {
 namespace {
 
-constexpr int ExitWriteFailed = 1;
-
 // The earlier runs draw nowhere: only their trials count.
 class BlankSurface : public PlotSurface {
 public:
@@ -55,25 +53,6 @@ private:
     Clock::time_point start_ = Clock::now();
     Clock::time_point last_{};
 };
-
-int Report(const QString& error, const std::string& programName) {
-    if (error.isEmpty()) return 0;
-    std::cerr << programName << ": " << error.toStdString() << '\n';
-    return ExitWriteFailed;
-}
-
-// Writes a table to standard output or to a file.
-int WriteTable(const std::string& path, const std::string& what, const std::string& text,
-               const std::string& programName) {
-    if (path == "-") {
-        std::cout << text;
-        std::cout.flush();
-        if (std::cout) return 0;
-        std::cerr << programName << ": cannot write the " << what << " to standard output\n";
-        return ExitWriteFailed;
-    }
-    return Report(SaveTextFile(QString::fromStdString(path), text), programName);
-}
 
 std::string SummaryCsv(const std::vector<TrialRecord>& records) {
     EndCounts counts;
@@ -122,22 +101,24 @@ void DrawOutcomeField(PlotSurface& surface, const BatchOptions& options, Outcome
                                OverridesOf(options.lesson), options.outcomes.grid);
 }
 
-int WriteOutcomeFiles(const BatchOptions& options, const std::vector<TrialRecord>& records,
-                      OutcomeMaps& maps, const std::string& programName) {
+std::vector<std::string> WriteOutcomeFiles(const BatchOptions& options,
+                                           const std::vector<TrialRecord>& records,
+                                           OutcomeMaps& maps) {
     const OutcomeOptions& outcomes = options.outcomes;
-    int status = 0;
+    std::vector<std::string> errors;
     if (!outcomes.outcomeMapPath.empty()) {
         if (const OutcomeMap* map =
                 ScenarioOutcomeMap(maps, ScenarioFromItem(options.scenarioItem),
                                    OverridesOf(options.lesson), outcomes.grid)) {
             std::ostringstream text;
             WriteOutcomeMapCsv(text, *map);
-            status |= WriteTable(outcomes.outcomeMapPath, "outcome map", text.str(), programName);
+            errors.push_back(SaveTextFile(outcomes.outcomeMapPath, text.str()));
         }
     }
     if (!outcomes.summaryPath.empty())
-        status |= WriteTable(outcomes.summaryPath, "summary", SummaryCsv(records), programName);
-    return status;
+        errors.push_back(SaveTextFile(outcomes.summaryPath, SummaryCsv(records)));
+    std::erase(errors, std::string());
+    return errors;
 }
 
 }  // namespace morvanta

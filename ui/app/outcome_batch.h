@@ -27,9 +27,10 @@ std::vector<TrialRecord> RunEarlierRuns(const BatchOptions& options, const RunSe
 // everything else.
 void DrawOutcomeField(PlotSurface& surface, const BatchOptions& options, OutcomeMaps& maps);
 
-// Writes the outcome map and the summary of all trials, where asked. Returns 0, or 1 when a
-// file could not be written, having said why on standard error under the program's name.
-int WriteOutcomeFiles(const BatchOptions& options, const std::vector<TrialRecord>& records,
-                      OutcomeMaps& maps, const std::string& programName);
+// Writes the outcome map and the summary of all trials, where asked. Returns why each file
+// that could not be written was not; nothing when all went well.
+std::vector<std::string> WriteOutcomeFiles(const BatchOptions& options,
+                                           const std::vector<TrialRecord>& records,
+                                           OutcomeMaps& maps);
 
 }  // namespace morvanta

@@ -7,7 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace morvanta {
@@ -52,7 +56,19 @@ void ExplainFailedStart() {
         std::fprintf(stderr, "%s: cannot reach a window system\n", Program());
 }
 
+// The toolkit's word that it could not start a thread, after which it may wait for that
+// thread for ever.
+bool ThreadNotStarted(const QString& text) {
+    return text.startsWith(QLatin1String("QThread::start: Thread creation error"));
+}
+
+[[noreturn]] void EndWithoutThread() {
+    std::fprintf(stderr, "%s: cannot start a thread: %s\n", Program(), std::strerror(EAGAIN));
+    std::_Exit(EXIT_FAILURE);
+}
+
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (ThreadNotStarted(text)) EndWithoutThread();
     const std::lock_guard lock(heldLock);
     if (type == QtFatalMsg) {
         // Nothing has been shown or saved yet: end here, with no abort and no core file.
@@ -62,12 +78,57 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     held.push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
+// After the start: the toolkit's messages as it writes them, unless it could not start a
+// thread.
+void PassMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (ThreadNotStarted(text)) EndWithoutThread();
+    toolkitHandler(type, context, text);
+}
+
+void DropMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtFatalMsg) return;
+    // The toolkit's fatal messages may run over several lines: one is said.
+    std::fprintf(stderr, "%s: %s\n", Program(), qPrintable(text.simplified()));
+    std::_Exit(EXIT_FAILURE);
+}
+
+[[noreturn]] void EndOnUncaughtError() noexcept {
+    try {
+        if (const std::exception_ptr error = std::current_exception())
+            std::rethrow_exception(error);
+        std::fprintf(stderr, "%s: unexpected error\n", Program());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s: out of memory\n", Program());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", Program(), error.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s: unexpected error\n", Program());
+    }
+    std::_Exit(EXIT_FAILURE);
+}
+
 }  // namespace
+
+bool ThreadsCanStart() {
+    try {
+        std::thread([] {}).join();
+        return true;
+    } catch (const std::system_error& error) {
+        std::fprintf(stderr, "%s: cannot start a thread: %s\n", Program(),
+                     std::strerror(error.code().value()));
+    }
+    return false;
+}
+
+void QuietToolkitForBatch() {
+    qInstallMessageHandler(DropMessage);
+    std::set_terminate(EndOnUncaughtError);
+}
 
 void WatchToolkitStart() { toolkitHandler = qInstallMessageHandler(HoldMessage); }
 
 bool ToolkitStartedOnUsableScreen() {
-    qInstallMessageHandler(toolkitHandler);
+    qInstallMessageHandler(PassMessage);
     const std::lock_guard lock(heldLock);
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(message.file, message.line, message.function,

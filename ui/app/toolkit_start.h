@@ -16,4 +16,14 @@ void WatchToolkitStart();
 // screen can show the window (on X11, 15 or more bits of colour); when not, says so.
 bool ToolkitStartedOnUsableScreen();
 
+// Call before anything else of the toolkit's in the window's start: when no thread can be
+// started (a process limit, too little address space for a thread's stack), says so and
+// returns false. The toolkit would start its D-Bus thread and wait for it for ever.
+bool ThreadsCanStart();
+
+// For a run without a window: the toolkit's messages are dropped, and a fatal one, or an
+// error that escapes where nothing can catch it (memory running out inside the toolkit),
+// ends the program with one line on the standard error stream and status 1.
+void QuietToolkitForBatch();
+
 }  // namespace morvanta

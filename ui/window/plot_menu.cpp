@@ -1,6 +1,7 @@
 #include "ui/window/plot_menu.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <stdexcept>
@@ -8,8 +9,21 @@
 #include "core/driver/scenario_isoclines.h"
 #include "ui/app/application.h"
 #include "ui/app/export_files.h"
+#include "ui/app/output_file.h"
 
 namespace morvanta {
+namespace {
+
+// Writes a file the user chose in a dialog. The window saves to regular files only: a pipe
+// would hold the window until something read it, and a device is no place for a picture.
+void SaveChosen(const QString& chosen, const std::function<std::string(const std::string&)>& save) {
+    const std::string path = QFile::encodeName(chosen).toStdString();
+    if (PathOnlyReaches(path))
+        throw std::runtime_error("cannot write '" + path + "': not a regular file");
+    if (const std::string error = save(path); !error.empty()) throw std::runtime_error(error);
+}
+
+}  // namespace
 
 PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent)
     : QObject(parent), plot_(plot), scenario_(scenario), menu_(new QMenu(&plot)) {
@@ -78,15 +92,14 @@ void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Im
 void PlotMenu::SavePlotImage() {
     const QString path = chooseFile_("Save Plot As", "PNG images (*.png)");
     if (path.isEmpty()) return;
-    if (const QString error = SavePlotPng(path, plot_.Image()); !error.isEmpty())
-        throw std::runtime_error(error.toStdString());
+    SaveChosen(path, [this](const std::string& file) { return SavePlotPng(file, plot_.Image()); });
 }
 
 void PlotMenu::SaveTrialsTable() {
     const QString path = chooseFile_("Save Trials As", "CSV tables (*.csv)");
     if (path.isEmpty()) return;
-    if (const QString error = SaveTrialsCsv(path, observer_.Records()); !error.isEmpty())
-        throw std::runtime_error(error.toStdString());
+    SaveChosen(
+        path, [this](const std::string& file) { return SaveTrialsCsv(file, observer_.Records()); });
 }
 
 }  // namespace morvanta

@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -22,6 +24,7 @@
 #include "ui/widgets/caption_contrast.h"
 #include "ui/widgets/colors.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/paste_guard.h"
 #include "ui/window/frame_watcher.h"
 
 namespace morvanta {
@@ -73,6 +76,18 @@ private:
     const PlotMenu& menu_;
 };
 
+// The stored place, moved up and left where the screen is too small for the whole window
+// there, but never past the screen's top-left corner: with no window manager to place it,
+// a window partly off the screen could not be moved back.
+QPoint PlaceOnScreen(QPoint stored, int outerWidth, int outerHeight) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Only X11 lets a window choose its place; elsewhere the place is the platform's.
+    if (!screen || QGuiApplication::platformName() != "xcb") return stored;
+    const QRect area = screen->availableGeometry();
+    return QPoint(std::max(area.left(), std::min(stored.x(), area.right() + 1 - outerWidth)),
+                  std::max(area.top(), std::min(stored.y(), area.bottom() + 1 - outerHeight)));
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -100,7 +115,8 @@ TForm1::TForm1(QWidget* parent)
     // Until a window manager tells its frame, assume the classic one.
     const QSize client = DesignOuterSize - ClassicFrame;
     resize(scale_(client.width()), scale_(client.height()));
-    move(DesignPosition);
+    move(PlaceOnScreen(DesignPosition, scale_(DesignOuterSize.width()),
+                       scale_(DesignOuterSize.height())));
     connect(new FrameWatcher(this), &FrameWatcher::FrameChanged, this,
             &TForm1::FitOuterSizeToFrame);
 
@@ -125,6 +141,10 @@ void TForm1::CreateControls() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(DesignFont(ProportionalGothic, s(16), true, FontText::Captions));
         SetColors(label, ToQColor(White), ToQColor(Navy));
+        // Sized to the text in the font in use: where that face draws it wider than the
+        // designed one (another locale's choice of face), the label grows to the right.
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (needed > label->width()) label->resize(needed, label->height());
     }
 
     MapBox = new PlotPaintBox(form);
@@ -181,6 +201,8 @@ void TForm1::CreateControls() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTabChangesFocus(true);
+    for (QWidget* box : std::initializer_list<QWidget*>{Edit1, Edit2, Memo1})
+        PasteGuard::Protect(*box);
 
     RadioGroup1 = new RadioGroup("Trials", {"1", "10", "50", "100"}, 2, form);
     RadioGroup1->setFont(groupFont);
@@ -315,6 +337,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     QScrollArea::closeEvent(event);
+    // The program ends with the window, whatever other window (an error box, a dialog) is open.
+    if (event->isAccepted()) emit Closed();
 }
 
 void TForm1::FitOuterSizeToFrame() {

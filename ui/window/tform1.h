@@ -65,6 +65,10 @@ public:
     RadioGroup* RadioGroup1 = nullptr;
     QLabel* StaticText1 = nullptr;
 
+signals:
+    // The window has closed: the program ends, whatever dialog or box is still open.
+    void Closed();
+
 public slots:
     void FormCreate();
     void PaintB();

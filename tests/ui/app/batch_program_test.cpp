@@ -2,7 +2,9 @@
 // model's reference trials, and bad command lines and unwritable files end with the promised
 // exit statuses and leave nothing behind.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -194,6 +196,129 @@ TEST_F(BatchProgram, APipeIsWrittenToNotReplaced) {
     };
     for (int i = 0; i < 100 && lines() < 2; ++i) ::usleep(50'000);  // the reader may lag
     EXPECT_EQ(Read(got).rfind("trial,seed,", 0), 0U) << Read(got);
+}
+
+// Command lines as a careless script writes them: each ends with the promised status, the
+// promised output and at most one line on the standard error stream. In each, $P is the
+// program, run in the test's folder, where log.txt holds "OLD\n" at the start.
+struct ScriptCase {
+    const char* script;
+    int status;
+    const char* logStarts;  // what log.txt starts with afterwards
+    const char* errorHas;   // in the one line of stderr; "" for none
+};
+
+TEST_F(BatchProgram, CarelessScriptsGetThePromisedStatusAndKeepTheirFiles) {
+    const ScriptCase cases[] = {
+        // What a path only reaches is written in place, as "-" is: the log is added to.
+        {"$P --batch --seed 5 --trials 1 --csv /dev/stdout >> log.txt", 0, "OLD\ntrial,seed,", ""},
+        {"$P --batch --seed 5 --trials 1 --csv /proc/self/fd/1 >> log.txt", 0, "OLD\ntrial,seed,",
+         ""},
+        {"$P --batch --seed 5 --trials 1 --csv /dev/fd/2 2>> log.txt", 0, "OLD\ntrial,seed,", ""},
+        {"$P --batch --seed 5 --png /dev/stdout >> log.txt", 0, "OLD\n\x89PNG", ""},
+        {"$P --batch --seed 5 --png - >> log.txt", 0, "OLD\n\x89PNG", ""},
+        {"ln -s /dev/stdout link && $P --batch --seed 5 --csv link >> log.txt", 0,
+         "OLD\ntrial,seed,", ""},
+        // The same file twice, however spelled.
+        {"$P --batch --csv x --png x", 2, "OLD\n", "name the same file"},
+        {"$P --batch --csv x --png ./x", 2, "OLD\n", "name the same file"},
+        {"$P --batch --csv log.txt --png \"$PWD/log.txt\"", 2, "OLD\n", "name the same file"},
+        {"$P --batch --csv - --png /dev/stdout", 2, "OLD\n", "name the same file"},
+        // The file size limit fails the write: the old file stays as it was.
+        {"ulimit -f 4; $P --batch --trials 100 --csv log.txt", 1, "OLD\n", "File too large"},
+        {"ulimit -f 4; $P --batch --trials 100 --png log.txt", 1, "OLD\n", "File too large"},
+        // A full device, and standard output closed or full.
+        {"$P --batch --csv /dev/full", 1, "OLD\n", "No space left on device"},
+        {"$P --batch --csv - > /dev/full", 1, "OLD\n", "No space left on device"},
+        {"$P --help >&-", 1, "OLD\n", "Bad file descriptor"},
+        {"$P --version >&-", 1, "OLD\n", "Bad file descriptor"},
+        {"$P --batch --csv - >&-", 1, "OLD\n", "Bad file descriptor"},
+        // The toolkit has nothing to say to a batch run.
+        {"env -u XDG_RUNTIME_DIR $P --batch --csv log.txt", 0, "trial,seed,", ""},
+    };
+    for (const ScriptCase& c : cases) {
+        SCOPED_TRACE(c.script);
+        for (const auto& entry : fs::directory_iterator(dir_)) fs::remove_all(entry.path());
+        std::ofstream(dir_ / "log.txt") << "OLD\n";
+        const std::string err = (dir_ / "stderr").string();
+        const std::string command = "cd '" + dir_.string() + "' && P='" + program_ +
+                                    "' && export P && (" + c.script + ") 2>'" + err + "'";
+        const int raw = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), c.status);
+        EXPECT_EQ(Read(dir_ / "log.txt").rfind(c.logStarts, 0), 0U) << Read(dir_ / "log.txt");
+        const std::string text = Read(err);
+        // A refusal adds the line that points to --help.
+        const long lines = c.status == 2 ? 2 : *c.errorHas ? 1 : 0;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), lines) << text;
+        EXPECT_NE(text.find(c.errorHas), std::string::npos) << text;
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(dir_))
+            if (entry.path().filename().string().starts_with("log.txt."))
+                left.push_back(entry.path());
+        EXPECT_TRUE(left.empty()) << "temporary files left: " << ::testing::PrintToString(left);
+    }
+}
+
+TEST_F(BatchProgram, AReaderThatWentAwayFailsTheRunInsteadOfKillingIt) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);  // nobody will read
+    const std::string err = (dir_ / "stderr").string();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(ends[1], STDOUT_FILENO);
+        const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(errFd, STDERR_FILENO);
+        ::execl(program_.c_str(), program_.c_str(), "--batch", "--csv", "-", nullptr);
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    int raw = 0;
+    ::waitpid(pid, &raw, 0);
+    EXPECT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(Read(err), "morvanta: cannot write to standard output: Broken pipe\n");
+}
+
+TEST_F(BatchProgram, FileNamesAreTheirBytes) {
+    const std::string name = "caf\xe9.csv";  // Latin-1, not UTF-8
+    const Result result = Run("--batch --seed 5 --trials 1 --csv '" + (dir_ / name).string() + "'");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Read(dir_ / name).rfind("trial,seed,", 0), 0U);
+}
+
+TEST_F(BatchProgram, NoFontsGiveOneWarning) {
+    const fs::path config = dir_ / "fonts.conf";
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    const Result result = Run("--batch --seed 5 --png '" + (dir_ / "p.png").string() + "'",
+                              "FONTCONFIG_FILE='" + config.string() + "'");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_NE(result.err.find("no font"), std::string::npos) << result.err;
+}
+
+// Any limit on the address space: memory running out where the program or the toolkit can
+// tell (an allocation that throws, the toolkit's fatal message) ends the run with status 1
+// and the program's own line last (fontconfig, short of memory, may say so itself before);
+// never with an abort. (The system's loader fails first below some limit, status 127; a
+// library that does not check its allocations may still crash, which is not counted here.)
+TEST_F(BatchProgram, LittleMemoryNeverAborts) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+    for (int megabytes = 60; megabytes <= 120; megabytes += 2) {
+        SCOPED_TRACE(std::to_string(megabytes) + " MiB");
+        const Result result =
+            Run("--batch --trials 100 --csv '" + (dir_ / "c").string() + "' --png '" +
+                    (dir_ / "p").string() + "'",
+                "sh -c 'ulimit -v " + std::to_string(megabytes * 1024) + "; exec \"$0\" \"$@\"'");
+        if (result.status == 127) continue;
+        EXPECT_NE(result.status, 128 + SIGABRT) << result.err;
+        if (result.status != 1) continue;
+        const std::size_t last = result.err.rfind('\n', result.err.size() - 2);
+        const std::string lastLine = result.err.substr(last == std::string::npos ? 0 : last + 1);
+        EXPECT_EQ(lastLine.rfind("morvanta: ", 0), 0U) << result.err;
+    }
 }
 
 TEST_F(BatchProgram, TheToolkitsPlatformVariableStillOpensTheWindow) {

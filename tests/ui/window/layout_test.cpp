@@ -316,6 +316,18 @@ private slots:
         QCOMPARE(form->ClientArea()->size(), QSize(593, 561));
     }
 
+    // Run again under a Japanese locale (layout_test_japanese), where the face in use draws
+    // "Loop" wider than the designed label.
+    void labelsHoldTheirText() {
+        auto form = ShowNewForm();
+        QVERIFY(form);
+        for (QLabel* label : {form->Label2, form->Label3}) {
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(label->width() >= needed, qPrintable(label->text() + " is clipped"));
+            QCOMPARE(label->width(), std::max(needed, label == form->Label2 ? 35 : 38));
+        }
+    }
+
 private:
     bool HasColorNear(const QColor& color, QPoint from, QPoint to) const {
         for (int y = from.y(); y <= to.y(); ++y)

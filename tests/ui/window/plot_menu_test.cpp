@@ -1,10 +1,14 @@
 // The plot's right-button menu: its items, copying and saving the plot and the trials, and
 // the two options, isoclines on the empty plot and the tally line in the log.
 
+#include <sys/stat.h>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "core/driver/trial_table.h"
 #include "plot/isoclines.h"
@@ -96,6 +100,27 @@ private slots:
         QFile::remove(path);
         Choose(form_->Menu().SavePlot);
         QVERIFY2(!QFile::exists(path), "a cancelled dialog saved a file");
+    }
+
+    // A pipe with no reader would hold the window until something read it: the window
+    // refuses it in the error box at once and goes on.
+    void refusesToSaveOntoAPipe() {
+        const QString pipe = dir_.filePath("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        form_->Menu().SetFileChooser([&](const QString&, const QString&) { return pipe; });
+        QString text;
+        QTimer answer;  // the box shows once the menu has run the item
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        Choose(form_->Menu().SavePlot);
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
+        QCOMPARE(text, "cannot write '" + pipe + "': not a regular file.");
+        QVERIFY(QFileInfo(pipe).isFile() == false);
     }
 
     void savesTheLastRunsTrials() {
