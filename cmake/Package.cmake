@@ -26,10 +26,38 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MORVANTA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Added to what dpkg-shlibdeps finds. The window reaches its Wayland surface through Qt's
-# platform interface, whose binary interface holds for one Qt release only.
-find_package(Qt6 REQUIRED COMPONENTS Core)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-liberation2, fonts-lato, qt6-base-abi (= ${Qt6Core_VERSION})")
+# Whether TARGET links one of Qt's private modules (Qt6::GuiPrivate and the like), itself or
+# through the libraries of ours it links.
+function(morvanta_links_qt_private target result)
+    set(pending ${target})
+    set(seen "")
+    while(pending)
+        list(POP_FRONT pending current)
+        if(current MATCHES "^Qt6::[A-Za-z]+Private$")
+            set(${result} TRUE PARENT_SCOPE)
+            return()
+        endif()
+        if(current IN_LIST seen OR NOT TARGET ${current})
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        get_target_property(imported ${current} IMPORTED)
+        get_target_property(links ${current} LINK_LIBRARIES)
+        if(NOT imported AND links)
+            list(APPEND pending ${links})
+        endif()
+    endwhile()
+    set(${result} FALSE PARENT_SCOPE)
+endfunction()
+
+# Added to what dpkg-shlibdeps finds. Qt's private API keeps its binary interface for one Qt
+# release only, so a program built on it depends on that release exactly; public API needs
+# only what dpkg-shlibdeps finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation2, fonts-lato")
+morvanta_links_qt_private(morvanta morvanta_uses_qt_private_api)
+if(morvanta_uses_qt_private_api)
+    find_package(Qt6 REQUIRED COMPONENTS Core)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-base-abi (= ${Qt6Core_VERSION})")
+endif()
 
 include(CPack)
