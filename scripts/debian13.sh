@@ -17,7 +17,10 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 root=${MORVANTA_DEBIAN13_ROOT:-/var/tmp/morvanta-debian13}
 mirror=http://deb.debian.org/debian
 complete=$root/etc/morvanta-root-complete  # written last: a root without it is half made
-[ "$root" != / ] || { echo "debian13.sh: the root cannot be /" >&2; exit 1; }
+case $root in
+    /*[!/]*) ;;
+    *) echo "debian13.sh: the root must be an absolute path other than /" >&2; exit 1 ;;
+esac
 export DEBIAN_FRONTEND=noninteractive
 
 mkdir -p "$(dirname "$root")"
@@ -25,13 +28,22 @@ exec 9>"$root.lock"
 flock 9  # one run at a time in a root
 
 if [ ! -f "$complete" ]; then
+    # Without the mark, a root is one that debootstrap did not finish: it keeps its debootstrap/
+    # folder there until it does. Anything else at that path is not ours to remove.
+    if [ -n "$(ls -A "$root" 2>/dev/null)" ] && [ ! -d "$root/debootstrap" ]; then
+        echo "debian13.sh: $root is not a root made here; name another in MORVANTA_DEBIAN13_ROOT" >&2
+        exit 1
+    fi
     if ! command -v debootstrap >/dev/null; then
         apt-get update -q
         apt-get install -y -q --no-install-recommends debootstrap
     fi
     rm -rf "$root"
     debootstrap --variant=minbase --components=main trixie "$root" "$mirror"
-    cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
+    touch "$complete"
+fi
+# The root's configuration, written on every run so that a root made earlier has it too.
+cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
 Types: deb
 URIs: $mirror
 Suites: trixie trixie-updates
@@ -44,18 +56,16 @@ Suites: trixie-security
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-    rm -f "$root/etc/apt/sources.list"
-    # apt never asks, and packages start no services in the root.
-    cat >"$root/etc/apt/apt.conf.d/90morvanta" <<'EOF'
+rm -f "$root/etc/apt/sources.list"
+# apt never asks, and packages start no services in the root.
+cat >"$root/etc/apt/apt.conf.d/90morvanta" <<'EOF'
 APT::Get::Assume-Yes "true";
 APT::Install-Recommends "false";
 Dpkg::Options { "--force-confdef"; "--force-confold"; };
 EOF
-    printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
-    chmod 755 "$root/usr/sbin/policy-rc.d"
-    echo 'debconf debconf/frontend select Noninteractive' | chroot "$root" debconf-set-selections
-    touch "$complete"
-fi
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod 755 "$root/usr/sbin/policy-rc.d"
+echo 'debconf debconf/frontend select Noninteractive' | chroot "$root" debconf-set-selections
 cp --remove-destination -L /etc/resolv.conf "$root/etc/resolv.conf"
 
 mounts=()
