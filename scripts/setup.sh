@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is not yet on this Debian 12 machine, then configures and builds Morvanta in
+# Installs what is not yet on this Debian 12 or 13 machine, then configures and builds Morvanta in
 # ./build (or in $BUILD_DIR). Safe to run again: it installs nothing that is already there and
 # rebuilds only what changed.
 #   scripts/setup.sh [cmake -D options]           the program: what building and running need

@@ -3,6 +3,10 @@
 # layers (which folder may include which), then runs every test: the whole suite in the
 # normal build, then again built with AddressSanitizer and UndefinedBehaviorSanitizer. Tests
 # that need an X display start a private Xvfb of their own.
+# The normal build is in ./build, or in $BUILD_DIR (the sanitized one then in $BUILD_DIR-asan).
+# MORVANTA_NORMAL_SUITE_ONLY=1 builds and runs the normal build's suite alone, without the
+# format and layer checks and the sanitizer build (scripts/debian13.sh: another release,
+# same sources).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,16 +17,21 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 chmod 700 "$XDG_RUNTIME_DIR"
 jobs=$(nproc)
+build_dir=${BUILD_DIR:-build}
+normal_only=${MORVANTA_NORMAL_SUITE_ONLY:-}
 
 echo "== Normal build"
-scripts/setup.sh --tests
-scripts/check-format.sh
-scripts/check-layers.sh
-ctest --test-dir build --output-on-failure -j"$jobs"
+BUILD_DIR=$build_dir scripts/setup.sh --tests
+[ -n "$normal_only" ] || scripts/check-format.sh
+[ -n "$normal_only" ] || scripts/check-layers.sh
+ctest --test-dir "$build_dir" --output-on-failure -j"$jobs"
+[ -z "$normal_only" ] || exit 0
 
 echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 # The package and the memcheck leak check say nothing new about a sanitized build; leaks
 # that Qt and its libraries keep for the whole process are listed in lsan.supp.
-BUILD_DIR=build-asan scripts/setup.sh --tests -DMORVANTA_SANITIZE=ON -DMORVANTA_BUILD_BENCH=OFF
+asan_dir=${BUILD_DIR:+$BUILD_DIR-asan}
+asan_dir=${asan_dir:-build-asan}
+BUILD_DIR=$asan_dir scripts/setup.sh --tests -DMORVANTA_SANITIZE=ON -DMORVANTA_BUILD_BENCH=OFF
 LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0" \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE 'packaging|leak|soak'
+    ctest --test-dir "$asan_dir" --output-on-failure -j"$jobs" -LE 'packaging|leak|soak'

@@ -2,9 +2,9 @@
 # Builds the Debian package with CPack into a scratch folder, unpacks it and checks that a
 # desktop finds everything where it looks: the executable on the PATH, the launcher, the
 # hicolor icons and the metainfo, all naming each other consistently, the manual page and the
-# changelog; that the package depends on Qt Widgets and on the three font packages; and that
-# lintian finds nothing to warn about. The scratch folder is emptied first,
-# so the script can run any number of times.
+# changelog; that the package depends on Qt Widgets and on the three font packages and installs
+# here; and that lintian and appstreamcli find nothing to warn about. The scratch folder is
+# emptied first, so the script can run any number of times.
 # Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR
 set -uo pipefail
 cpack=${1:?usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR}
@@ -102,15 +102,33 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = morvanta ] || fail "the package is not named morvanta"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package has no Maintainer"
 
-# Debian's own checks: no error and no warning.
+# It installs on the release it was built on: apt finds every dependency (and only simulates).
+if ! apt-get install -s -q "$deb" >"$scratch/install.log" 2>&1; then
+    fail "apt cannot install the package here:"
+    cat "$scratch/install.log"
+fi
+
+# Debian's own checks: no error and no warning. Debian 13's lintian validates the metainfo
+# with appstreamcli, which warns that its id is not a reverse domain name (validate_metadata.sh
+# says why it is not) and takes no override from lintian; that tag is left out there, and the
+# same validation is made here with the one override.
+lintian_options=(--tag-display-limit 0)
+tree_tag=appstream-metadata-validation-failed
+lintian-explain-tags "$tree_tag" >/dev/null 2>&1 && lintian_options+=(--suppress-tags "$tree_tag")
 if command -v lintian >/dev/null; then
-    lintian --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
+    lintian "${lintian_options[@]}" "$deb" >"$scratch/lintian.log" 2>&1
     if grep -Eq '^[EW]: ' "$scratch/lintian.log"; then
         fail "lintian reports errors or warnings:"
         grep -E '^[EW]: ' "$scratch/lintian.log"
     fi
 else
     fail "lintian is not installed"
+fi
+
+if ! appstreamcli validate-tree --no-net --override=cid-desktopapp-is-not-rdns=info \
+        "$scratch/root" >"$scratch/appstream.log" 2>&1; then
+    fail "appstreamcli rejects the package's tree:"
+    cat "$scratch/appstream.log"
 fi
 
 if [ "$failures" -ne 0 ]; then
