@@ -24,7 +24,7 @@ void BM_RunTrials(benchmark::State& state) {
     const int scenario = static_cast<int>(state.range(0));
     const testkit::FixedSettings settings(HundredTrialsItem, scenario);
     const auto clock = testkit::FixedClock::ForSeed(43200000);
-    testkit::NullSurface surface;
+    BlankSurface surface;
     CountingOutlets outlets;
     for (auto _ : state) RunTrials(settings, outlets, surface, clock, 623, 610);
     state.counters["ns_per_step"] =

@@ -46,4 +46,17 @@ public:
     virtual void TextOut(int x, int y, const std::string& text) = 0;
 };
 
+// A surface that draws nothing: for runs whose trials count but are not shown.
+class BlankSurface : public PlotSurface {
+public:
+    void SetPenColor(Color) override {}
+    void SetBrushColor(Color) override {}
+    void SetFont(const std::string&, int, Color) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void Rectangle(int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void TextOut(int, int, const std::string&) override {}
+};
+
 }  // namespace morvanta

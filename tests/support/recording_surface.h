@@ -31,16 +31,4 @@ private:
     Journal& journal_;
 };
 
-class NullSurface : public PlotSurface {
-public:
-    void SetPenColor(Color) override {}
-    void SetBrushColor(Color) override {}
-    void SetFont(const std::string&, int, Color) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Rectangle(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void TextOut(int, int, const std::string&) override {}
-};
-
 }  // namespace morvanta::testkit

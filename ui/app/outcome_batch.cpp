@@ -14,19 +14,6 @@
 namespace morvanta {
 namespace {
 
-// The earlier runs draw nowhere: only their trials count.
-class BlankSurface : public PlotSurface {
-public:
-    void SetPenColor(Color) override {}
-    void SetBrushColor(Color) override {}
-    void SetFont(const std::string&, int, Color) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Rectangle(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void TextOut(int, int, const std::string&) override {}
-};
-
 // "runs: 120 of 1000" on a terminal's standard error, once the work has taken a second, at
 // most every tenth of a second.
 class Progress {
