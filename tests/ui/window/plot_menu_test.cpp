@@ -120,7 +120,7 @@ private slots:
         });
         answer.start(10);
         Choose(form_->Menu().SavePlot);
-        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
+        QVERIFY(QTest::qWaitFor([&] { return !text.isEmpty(); }, 10000));
         QCOMPARE(text, "cannot write '" + pipe + "': not a regular file.");
         QVERIFY(QFileInfo(pipe).isFile() == false);
     }
