@@ -45,10 +45,17 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
+# Role names as older at-spi2 releases give them, and the newer names of the same roles.
+NEWER_ROLE_NAMES = {"push button": {"button"}, "text": {"entry"}}
+
+
+def has_role(node, role):
+    return node.get_role_name() in {role} | NEWER_ROLE_NAMES.get(role, set())
+
+
 def find(root, role, name):
     root.clear_cache()
-    return next((n for _, n in walk(root) if n.get_role_name() == role and n.get_name() == name),
-                None)
+    return next((n for _, n in walk(root) if has_role(n, role) and n.get_name() == name), None)
 
 
 def key(name):
@@ -84,7 +91,7 @@ def main():
 
         def focused_item():
             item = focused[-1] if focused else None
-            return item if item and item.get_role_name() == "menu item" else None
+            return item if item and has_role(item, "menu item") else None
 
         def open_menu():
             focused.clear()

@@ -35,15 +35,18 @@ private:
     QTemporaryDir dir_;
 
     LessonMenu& Lesson() const { return form_->Menu().Lesson(); }
+    // The right click and the click on the item come through the window system, as a
+    // person's do: a menu tells a click on an item from the release of the button that
+    // opened it by where the pointer was when it opened, which Qt knows only from such events.
     void Choose(QAction* action) {
-        const QPoint at(100, 100);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, form_->MapBox->mapToGlobal(at));
-        QApplication::sendEvent(form_->MapBox, &event);
-        QApplication::processEvents();
+        QWindow* window = form_->windowHandle();
+        const QPoint at = window->mapFromGlobal(form_->MapBox->mapToGlobal(QPoint(100, 100)));
+        QTest::mouseClick(window, Qt::RightButton, {}, at);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY2(menu, "the right button opened no menu");
         QVERIFY2(action->isEnabled(), qPrintable(action->text() + " is disabled"));
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                          menu->actionGeometry(action).center());
         QApplication::processEvents();
     }
     void Run(int scenarioItem, int trialsItem = OneTrialItem) {
