@@ -36,11 +36,13 @@ protected:
         posix_spawn_file_actions_destroy(&quiet);
         // openbox manages the screen once it has announced itself on the root window.
         const Window root = DefaultRootWindow(display_);
-        for (int i = 0; i < 500 && Property(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
-             ++i)
+        const auto end = std::chrono::steady_clock::now() + Patience;
+        while (Property(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()) {
+            ASSERT_LT(std::chrono::steady_clock::now(), end) << "openbox did not start";
             std::this_thread::sleep_for(20ms);
+        }
         program_ = std::make_unique<ProgramWindow>(ProgramPath);
-        ASSERT_TRUE(program_->WaitForWindow(10s)) << "the window did not show";
+        ASSERT_TRUE(program_->WaitForWindow(Patience)) << "the window did not show";
     }
     void TearDown() override {
         program_.reset();
@@ -126,7 +128,7 @@ protected:
                         return true;
                 return false;
             },
-            30s);
+            Patience);
     }
 
     Display* display_ = nullptr;
@@ -136,7 +138,7 @@ protected:
 
 TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
     const std::array<long, 4> designed{227, 60, 623, 610};
-    EXPECT_TRUE(program_->WaitFor([&] { return Outer() == designed; }, 5s))
+    EXPECT_TRUE(program_->WaitFor([&] { return Outer() == designed; }, Patience))
         << "outer " << Outer()[0] << ", " << Outer()[1] << " " << Outer()[2] << " x " << Outer()[3];
     const std::vector<long> frame = Frame();
     ASSERT_EQ(frame.size(), 4U) << "openbox did not tell its frame";
@@ -147,12 +149,12 @@ TEST_F(FramedWindowTest, OuterSizeIsTheDesignedOneOnceTheFrameIsKnown) {
     const std::string resize = "xdotool windowsize " + std::to_string(program_->Id()) + " 500 400";
     ASSERT_EQ(std::system(resize.c_str()), 0);
     const std::array<int, 2> userSize{500, 400};
-    ASSERT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, 5s));
+    ASSERT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, Patience));
     Maximise(true);
-    ASSERT_TRUE(program_->WaitFor([&] { return Frame() != frame; }, 5s)) << "not maximised";
+    ASSERT_TRUE(program_->WaitFor([&] { return Frame() != frame; }, Patience)) << "not maximised";
     Maximise(false);
-    ASSERT_TRUE(program_->WaitFor([&] { return Frame() == frame; }, 5s)) << "not restored";
-    EXPECT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, 10s))
+    ASSERT_TRUE(program_->WaitFor([&] { return Frame() == frame; }, Patience)) << "not restored";
+    EXPECT_TRUE(program_->WaitFor([&] { return ClientSize() == userSize; }, Patience))
         << ClientSize()[0] << " x " << ClientSize()[1];
     // The program has seen the frame come back by now: it has not fitted the window again.
     ASSERT_TRUE(Ping()) << "the program did not answer a ping";

@@ -113,7 +113,8 @@ protected:
     // The window is mapped, painted, and takes a click in the log box (which crashed on a
     // screen the toolkit could not paint).
     void ExpectWorkingWindow(ProgramWindow& program) {
-        ASSERT_TRUE(program.WaitForWindow(10s)) << "the window did not show; stderr: " << Stderr();
+        ASSERT_TRUE(program.WaitForWindow(Patience))
+            << "the window did not show; stderr: " << Stderr();
         program.Click(432 + 80, 168 + 100);
         EXPECT_FALSE(program.WaitForExit(500ms).has_value()) << "ended after a click in the log";
         EXPECT_TRUE(Near(program.Grab()->At(24 + 200, 40 + 200), Rgb{0, 0, 128}));
@@ -183,7 +184,7 @@ TEST_F(HostileEnvironmentTest, ScreenPlacement) {
     const int width = DisplayWidth(display, DefaultScreen(display));
     const int height = DisplayHeight(display, DefaultScreen(display));
     ProgramWindow program(ProgramPath, StderrPath());
-    ASSERT_TRUE(program.WaitForWindow(10s)) << Stderr();
+    ASSERT_TRUE(program.WaitForWindow(Patience)) << Stderr();
     int x = 0, y = 0;
     Window child = 0;
     XTranslateCoordinates(display, program.Id(), DefaultRootWindow(display), 0, 0, &x, &y, &child);

@@ -112,7 +112,7 @@ protected:
     void Start() {
         program_.reset();
         program_ = std::make_unique<ProgramWindow>(ProgramPath, (dir_ / "stderr.txt").string());
-        ASSERT_TRUE(program_->WaitForWindow(20s)) << "the window did not show";
+        ASSERT_TRUE(program_->WaitForWindow(Patience)) << "the window did not show";
         Window child = 0;
         XTranslateCoordinates(display_, program_->Id(), DefaultRootWindow(display_), 0, 0, &left_,
                               &top_, &child);
@@ -156,7 +156,7 @@ TEST_F(PasteTest, TextCopiedInTheWindowStillPastes) {
     program_->Key("4 2 ctrl+a ctrl+c");
     program_->Click(Memo1.x + 20, Memo1.y + 10);
     program_->Key("ctrl+v");
-    EXPECT_TRUE(program_->WaitFor([&] { return InkInFirstLogLine() > 0; }, 10s))
+    EXPECT_TRUE(program_->WaitFor([&] { return InkInFirstLogLine() > 0; }, Patience))
         << "the copied number did not arrive in the log";
     EXPECT_FALSE(program_->WaitForExit(0ms).has_value());
 }
@@ -262,7 +262,7 @@ TEST_F(PasteTest, RandomInputNeverCrashes) {
     close.xclient.data.l[1] = CurrentTime;
     XSendEvent(display_, program_->Id(), False, NoEventMask, &close);
     input.Sync();
-    const auto status = program_->WaitForExit(120s);
+    const auto status = program_->WaitForExit(2 * Patience);
     if (status) {
         EXPECT_EQ(*status, 0) << "the program ended badly; " << where(events);
     }

@@ -60,7 +60,7 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         program_ = std::make_unique<ProgramWindow>(ProgramPath);
-        ASSERT_TRUE(program_->WaitForWindow(10s)) << "the window did not show";
+        ASSERT_TRUE(program_->WaitForWindow(Patience)) << "the window did not show";
     }
     // Saves the screenshot as NAME.ppm in the working folder for a person to look at; it
     // checks nothing.
@@ -73,7 +73,7 @@ protected:
     }
     int Selected(const RadioItems& group) const { return SelectedItem(*program_->Grab(), group); }
     bool WaitForSelected(const RadioItems& group, int item) const {
-        return program_->WaitFor([&] { return Selected(group) == item; }, 2s);
+        return program_->WaitFor([&] { return Selected(group) == item; }, Patience);
     }
     void ClickMiddle(const Rect& r) const {
         program_->Click(r.x + r.width / 2, r.y + r.height / 2);
@@ -102,14 +102,14 @@ TEST_F(ProgramTest, OneTrialThenClickOnThePlotThenEnd) {
     // "Trials" item "1" lies at (8, 14) in the group at (248, 480).
     program_->Click(248 + 8 + 10, 480 + 14 + 8);
     program_->Click(488 + 37, 480 + 12);  // "Start"
-    ASSERT_TRUE(program_->WaitFor([&] { return EndDots(*program_->Grab()) > 0; }, 20s))
+    ASSERT_TRUE(program_->WaitFor([&] { return EndDots(*program_->Grab()) > 0; }, Patience))
         << "no end dot appeared";
     const auto run = program_->Grab();
     Keep(*run, "e2e_after_run");
     EXPECT_EQ(run->At(MapLeft + 170, MapTop + 230), White) << "the start dot of (0.5, 0.5)";
 
     program_->Click(MapLeft + 300, MapTop + 300);
-    ASSERT_TRUE(program_->WaitFor([&] { return EndDots(*program_->Grab()) == 0; }, 5s));
+    ASSERT_TRUE(program_->WaitFor([&] { return EndDots(*program_->Grab()) == 0; }, Patience));
     const auto cleared = program_->Grab();
     Keep(*cleared, "e2e_cleared");
     EXPECT_EQ(cleared->At(MapLeft + 170, MapTop + 230), Navy);
@@ -117,7 +117,7 @@ TEST_F(ProgramTest, OneTrialThenClickOnThePlotThenEnd) {
 
     program_->Click(488 + 37, 512 + 12);  // "End"
     // A generous bound: a sanitized build on a busy machine takes seconds to exit.
-    const auto status = program_->WaitForExit(30s);
+    const auto status = program_->WaitForExit(Patience);
     ASSERT_TRUE(status.has_value()) << "still running half a minute after End";
     EXPECT_EQ(*status, 0);
 }
@@ -129,7 +129,7 @@ TEST_F(ProgramTest, TenTrialsFanOutFromOneStartDot) {
         const auto shot = program_->Grab();
         return shot->Count(White, 432 + 4, 168 + 4, 120, 14) < 120 * 14;
     };
-    ASSERT_TRUE(program_->WaitFor(logWritten, 60s)) << "the log stayed empty";
+    ASSERT_TRUE(program_->WaitFor(logWritten, Patience)) << "the log stayed empty";
     const auto shot = program_->Grab();
     Keep(*shot, "e2e_ten_trials");
     EXPECT_EQ(shot->At(MapLeft + 170, MapTop + 230), White);
@@ -185,7 +185,7 @@ TEST_F(ProgramTest, EnterBeforeAnyActivationRunsStart) {
     };
     std::optional<int> ended;
     const auto runOrEnd = [&] { return (ended = program_->WaitForExit(0ms)) || logWritten(); };
-    ASSERT_TRUE(program_->WaitFor(runOrEnd, 60s)) << "no run: the log stayed empty";
+    ASSERT_TRUE(program_->WaitFor(runOrEnd, Patience)) << "no run: the log stayed empty";
     ASSERT_FALSE(ended.has_value()) << "Enter clicked End";
     EXPECT_FALSE(program_->HasInputFocus());
 }
@@ -216,7 +216,7 @@ TEST_F(ProgramTest, ArrowKeysGoRoundEachGroupInItemOrder) {
 
 TEST_F(ProgramTest, AltF4EndsTheProgram) {
     program_->Key("alt+F4");
-    const auto status = program_->WaitForExit(30s);
+    const auto status = program_->WaitForExit(Patience);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
 }

@@ -10,7 +10,7 @@ trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf
 # -noreset keeps it up when its last client leaves between two tests.
 Xvfb -displayfd 3 -screen 0 "${MORVANTA_XVFB_SIZE:-1280x1024}x${MORVANTA_XVFB_DEPTH:-24}" -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
 xvfb=$!
-for _ in $(seq 100); do
+for _ in $(seq 1200); do  # up to a minute on a busy machine
     [ -s "$runtime/display" ] && break
     sleep 0.05
 done

@@ -123,9 +123,21 @@ bool ProgramWindow::WaitForWindow(std::chrono::milliseconds timeout) {
             return window_ != 0;
         },
         timeout);
-    if (!found) return false;
+    if (!found) {
+        std::fprintf(stderr, "no visible window of process %d\n", int(pid_));
+        return false;
+    }
     // Painted once the plot's navy shows in the middle of the paint box.
-    return WaitFor([&] { return Near(Grab()->At(24 + 200, 40 + 200), Rgb{0, 0, 128}); }, timeout);
+    Rgb middle;
+    if (WaitFor(
+            [&] {
+                return Near(middle = Grab()->At(24 + 200, 40 + 200), Rgb{0, 0, 128});
+            },
+            timeout))
+        return true;
+    std::fprintf(stderr, "window 0x%lx shows %d,%d,%d in the plot's middle, not navy\n", window_,
+                 middle.red, middle.green, middle.blue);
+    return false;
 }
 
 std::unique_ptr<Screenshot> ProgramWindow::Grab() const {

@@ -17,6 +17,11 @@ namespace morvanta::e2e {
 // The program under test, from the test's command line (program_test_main.cpp).
 extern const char* ProgramPath;
 
+// How long anything awaited may take before a test calls it lost. A bound for a failure
+// only: every wait ends as soon as its condition holds, so a busy machine (two suites, a
+// sanitizer) costs time, never a false failure.
+inline constexpr std::chrono::seconds Patience{60};
+
 struct Rgb {
     int red = 0;
     int green = 0;

@@ -3,7 +3,9 @@
 // Shared set-up for the window tests: the application as the program makes it, and a shown
 // form whose runs are seeded from a fixed clock.
 
+#include <QMenu>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "tests/support/recording_fakes.h"
@@ -13,6 +15,10 @@
 #include "ui/window/tform1.h"
 
 namespace morvanta::testkit {
+
+// How long anything awaited may take before a test calls it lost (ms): a bound for a failure
+// only, since every wait ends as soon as its condition holds.
+inline constexpr int PatienceMs = 60'000;
 
 // A new shown window, with focus as at start-up.
 inline std::unique_ptr<TForm1> ShowNewForm(const ClockSource* clock = nullptr) {
@@ -47,6 +53,35 @@ inline QColor PaintedColor(QWidget* widget, QPoint at) {
 // The colour of a pixel of the plot surface.
 inline QColor PlotColor(const TForm1& form, int x, int y) {
     return form.MapBox->Image().pixelColor(x, y);
+}
+
+// How many pixels of an image have exactly this colour.
+inline int CountOf(const QImage& image, QColor color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+// The plot's menu, opened by a right click on the plot that comes through the window system,
+// as a person's does: a menu tells a click on an item from the release of the button that
+// opened it by where the pointer was when it opened, which Qt knows only from such events.
+inline QMenu* OpenPlotMenu(TForm1& form) {
+    QWindow* window = form.windowHandle();
+    const QPoint at = window->mapFromGlobal(form.MapBox->mapToGlobal(QPoint(100, 100)));
+    QTest::mouseClick(window, Qt::RightButton, {}, at);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// Opens the plot's menu and clicks the item, as a person would.
+inline void ChooseFromPlotMenu(TForm1& form, QAction* action) {
+    QMenu* menu = OpenPlotMenu(form);
+    QVERIFY2(menu, "the right button opened no menu");
+    QVERIFY2(action->isEnabled(), qPrintable(action->text() + " is disabled"));
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                      menu->actionGeometry(action).center());
+    QVERIFY2(!menu->isVisible(), "the click on the item left the menu open");
+    QApplication::processEvents();
 }
 
 // Test data rows "name" and "geometry": every control's place and size in the client area as

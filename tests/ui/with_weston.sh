@@ -11,7 +11,7 @@ export XDG_RUNTIME_DIR="$runtime"
 weston --backend=headless-backend.so --socket=wayland-test --idle-time=${MORVANTA_WESTON_IDLE_TIME:-0} \
     --log="$runtime/weston.log" >/dev/null 2>&1 &
 weston=$!
-for _ in $(seq 100); do
+for _ in $(seq 1200); do  # up to a minute on a busy machine
     [ -S "$runtime/wayland-test" ] && break
     sleep 0.05
 done

@@ -196,9 +196,10 @@ private slots:
         QWidget* const parts[] = {form->MapBox, form->Edit1, form->Edit2};
         QImage drawn[3];
         for (int i = 0; i < 3; ++i) {
-            QVERIFY2(QTest::qWaitFor(
-                         [&] { return !(drawn[i] = reader.Read(*form, parts[i])).isNull(); }),
-                     qPrintable(parts[i]->objectName() + " could not be read from the screen"));
+            QVERIFY2(
+                QTest::qWaitFor([&] { return !(drawn[i] = reader.Read(*form, parts[i])).isNull(); },
+                                testkit::PatienceMs),
+                qPrintable(parts[i]->objectName() + " could not be read from the screen"));
         }
         QVERIFY(reader.Shows(*form, form->MapBox,
                              form->MapBox->Image().convertToFormat(QImage::Format_RGB32)));

@@ -161,7 +161,7 @@ private slots:
         });
         form->BitBtn1Click();
         QCOMPARE(pressesDuringRun, 0);
-        QVERIFY2(QTest::qWaitFor([&] { return presses.count > 0; }, 10'000),
+        QVERIFY2(QTest::qWaitFor([&] { return presses.count > 0; }, testkit::PatienceMs),
                  "the click never came");
     }
 

@@ -2,6 +2,7 @@
 // box says so, and the program goes on; where even the box cannot be built, the error goes
 // to the standard error stream instead.
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -50,6 +51,11 @@ public:
         dup2(file_.handle(), STDERR_FILENO);
     }
     ~StderrCapture() { Restore(); }
+    bool HasText() const {
+        std::fflush(stderr);
+        struct stat written {};
+        return fstat(file_.handle(), &written) == 0 && written.st_size > 0;
+    }
     QString Text() {
         Restore();
         file_.seek(0);
@@ -95,7 +101,8 @@ private slots:
         ErrorBoxWatcher boxes;
         ArmFault(point);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
-        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }), "no error box showed");
+        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }, testkit::PatienceMs),
+                 "no error box showed");
         QCOMPARE(boxes.Texts(), QStringList{"std::bad_alloc."});
         QVERIFY2(form_->Memo1->toPlainText().isEmpty(), "the failed run went on to its end");
         ExpectTheProgramGoesOn();
@@ -107,7 +114,8 @@ private slots:
         ArmFault(FaultPoint::NumberBoxPaint);
         form_->Edit1->repaint();
         QCOMPARE(boxes.Texts(), QStringList{});
-        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }), "no error box showed");
+        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }, testkit::PatienceMs),
+                 "no error box showed");
         QCOMPARE(boxes.Texts(), QStringList{"std::bad_alloc."});
         ExpectTheProgramGoesOn();
     }
@@ -122,7 +130,8 @@ private slots:
         ArmFault(point);
         ArmFault(FaultPoint::ErrorBox);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
-        QTest::qWait(50);
+        QVERIFY(QTest::qWaitFor([&] { return stderrText.HasText(); }, testkit::PatienceMs));
+        QApplication::processEvents();  // an error box, had one been asked for
         const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
         QCOMPARE(stderrText.Text(), program + ": std::bad_alloc.\n");
         QCOMPARE(boxes.Texts(), QStringList{});

@@ -14,17 +14,6 @@
 #include "tests/ui/form_fixture.h"
 
 namespace morvanta::testkit {
-namespace {
-
-int CountOf(const QImage& image, QColor color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
-    return count;
-}
-
-}  // namespace
-
 class LessonMenuTest : public QObject {
     Q_OBJECT
 
@@ -35,20 +24,7 @@ private:
     QTemporaryDir dir_;
 
     LessonMenu& Lesson() const { return form_->Menu().Lesson(); }
-    // The right click and the click on the item come through the window system, as a
-    // person's do: a menu tells a click on an item from the release of the button that
-    // opened it by where the pointer was when it opened, which Qt knows only from such events.
-    void Choose(QAction* action) {
-        QWindow* window = form_->windowHandle();
-        const QPoint at = window->mapFromGlobal(form_->MapBox->mapToGlobal(QPoint(100, 100)));
-        QTest::mouseClick(window, Qt::RightButton, {}, at);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY2(menu, "the right button opened no menu");
-        QVERIFY2(action->isEnabled(), qPrintable(action->text() + " is disabled"));
-        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                          menu->actionGeometry(action).center());
-        QApplication::processEvents();
-    }
+    void Choose(QAction* action) { ChooseFromPlotMenu(*form_, action); }
     void Run(int scenarioItem, int trialsItem = OneTrialItem) {
         form_->RadioGroup1->SetItemIndex(trialsItem);
         form_->RadioGroup2->SetItemIndex(scenarioItem);
@@ -66,7 +42,7 @@ private:
         }
         auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
         QTest::mouseClick(ok, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return !Lesson().Dialog(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !Lesson().Dialog(); }, PatienceMs));
     }
     QStringList LogLines() const { return form_->Memo1->toPlainText().split('\n'); }
     // The batch mode's picture of the same run.
@@ -126,7 +102,7 @@ private slots:
         QVERIFY(Lesson().Dialog());
         QCOMPARE(Lesson().Dialog()->A12->value(), 0.6);  // it opens on what is in use
         QTest::mouseClick(Lesson().Dialog()->UsePresets, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return !Lesson().Dialog(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !Lesson().Dialog(); }, PatienceMs));
         Run(ItemOf(Scenario::CompSevere));
         QCOMPARE(LogLines().size(), 4);
         QCOMPARE(PlotColor(*form_, 128, 268), muted);

@@ -18,13 +18,6 @@
 namespace morvanta::testkit {
 namespace {
 
-int CountOf(const QImage& image, QColor color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
-    return count;
-}
-
 const QColor Muted(IsoclineColor.red, IsoclineColor.green, IsoclineColor.blue);
 
 }  // namespace
@@ -37,23 +30,8 @@ private:
     std::unique_ptr<TForm1> form_;
     QTemporaryDir dir_;
 
-    // The clicks on the menu come through the window system, as a person's do: a menu tells a
-    // click on an item from the release of the button that opened it by where the pointer was
-    // when it opened, which Qt knows only from such events.
-    QMenu* OpenMenu() {
-        QWindow* window = form_->windowHandle();
-        const QPoint at = window->mapFromGlobal(form_->MapBox->mapToGlobal(QPoint(100, 100)));
-        QTest::mouseClick(window, Qt::RightButton, {}, at);
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    }
-    // Opens the menu with the right button and clicks the item, as a person would.
-    void Choose(QAction* action) {
-        QMenu* menu = OpenMenu();
-        QVERIFY2(menu, "the right button opened no menu");
-        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                          menu->actionGeometry(action).center());
-        QVERIFY2(!menu->isVisible(), "the click on the item left the menu open");
-    }
+    QMenu* OpenMenu() { return OpenPlotMenu(*form_); }
+    void Choose(QAction* action) { ChooseFromPlotMenu(*form_, action); }
     void Run(int scenarioItem) {
         form_->RadioGroup1->SetItemIndex(OneTrialItem);
         form_->RadioGroup2->SetItemIndex(scenarioItem);
@@ -120,7 +98,7 @@ private slots:
         });
         answer.start(10);
         Choose(form_->Menu().SavePlot);
-        QVERIFY(QTest::qWaitFor([&] { return !text.isEmpty(); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return !text.isEmpty(); }, PatienceMs));
         QCOMPARE(text, "cannot write '" + pipe + "': not a regular file.");
         QVERIFY(QFileInfo(pipe).isFile() == false);
     }
