@@ -114,7 +114,8 @@ TForm1::TForm1(QWidget* parent)
 
     // Until a window manager tells its frame, assume the classic one.
     const QSize client = DesignOuterSize - ClassicFrame;
-    resize(scale_(client.width()), scale_(client.height()));
+    fittedSize_ = QSize(scale_(client.width()), scale_(client.height()));
+    resize(fittedSize_);
     move(PlaceOnScreen(DesignPosition, scale_(DesignOuterSize.width()),
                        scale_(DesignOuterSize.height())));
     connect(new FrameWatcher(this), &FrameWatcher::FrameChanged, this,
@@ -342,13 +343,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FitOuterSizeToFrame() {
-    // Fit once the frame is known and again only when it changes, so that the user's own
-    // resizing stands; a maximised or minimised window keeps the size the manager gave it.
+    // Fit once the frame is known and again when it changes, as long as the window has the
+    // size the program gave it: a size the user or the manager chose stands. A manager may tell
+    // the frame of a maximised window before the window learns that it is maximised, so the
+    // window's state alone cannot tell a maximise from a new frame.
     const QMargins frame = windowHandle()->frameMargins();
-    if (frame == fittedFrame_ || windowState() != Qt::WindowNoState) return;
+    if (frame == fittedFrame_ || windowState() != Qt::WindowNoState || size() != fittedSize_)
+        return;
     fittedFrame_ = frame;
     const QSize outer(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height()));
-    resize(outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));
+    fittedSize_ = outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(fittedSize_);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

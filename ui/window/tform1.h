@@ -109,6 +109,7 @@ private:
     bool closeAfterRun_ = false;
     // The window manager's frame the outer size was last made to fit.
     std::optional<QMargins> fittedFrame_;
+    QSize fittedSize_;  // the client size the program last gave the window
 };
 
 }  // namespace morvanta
