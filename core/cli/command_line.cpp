@@ -1,10 +1,11 @@
 #include "core/cli/command_line.h"
 
 #include <array>
-#include <charconv>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+
+#include "core/cli/option_values.h"
 
 namespace morvanta {
 namespace {
@@ -35,12 +36,8 @@ std::optional<int> ScenarioItem(std::string_view value) {
 }
 
 std::optional<std::uint32_t> Seed(std::string_view value) {
-    std::uint32_t seed = 0;
-    if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
-    if (error != std::errc{} || end != value.data() + value.size() || seed > LastSeed)
-        return std::nullopt;
+    const std::optional<std::uint32_t> seed = NumberOf<std::uint32_t>(value);
+    if (!seed || *seed > LastSeed) return std::nullopt;
     return seed;
 }
 

@@ -1,6 +1,6 @@
 #include "core/cli/lesson_options.h"
 
-#include <charconv>
+#include "core/cli/option_values.h"
 
 namespace morvanta {
 namespace {
@@ -10,25 +10,16 @@ namespace {
 constexpr double LeastCoefficient = 0.0;
 constexpr double GreatestCoefficient = 3.0;
 constexpr double GreatestStart = 1.0;
-constexpr int StartPointItem = 0;
-
-std::optional<double> Number(std::string_view text) {
-    double value = 0.0;
-    if (text.empty()) return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 std::optional<double> Coefficient(std::string_view text) {
-    const auto value = Number(text);
+    const auto value = NumberOf<double>(text);
     if (!value || !(*value >= LeastCoefficient && *value <= GreatestCoefficient))
         return std::nullopt;
     return value;
 }
 
 std::optional<double> StartDensity(std::string_view text) {
-    const auto value = Number(text);
+    const auto value = NumberOf<double>(text);
     if (!value || !(*value > 0.0 && *value <= GreatestStart)) return std::nullopt;
     return value;
 }

@@ -1,6 +1,6 @@
 #include "core/cli/outcome_options.h"
 
-#include <charconv>
+#include "core/cli/option_values.h"
 
 namespace morvanta {
 namespace {
@@ -8,13 +8,12 @@ namespace {
 constexpr int LeastGrid = 10;
 constexpr int GreatestGrid = 400;
 constexpr long GreatestRuns = 100'000;
-constexpr int StartPointItem = 0;
 
 bool WholeNumber(std::string_view text, long least, long greatest, long& value) {
-    if (text.empty()) return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && value >= least &&
-           value <= greatest;
+    const std::optional<long> number = NumberOf<long>(text);
+    if (!number || *number < least || *number > greatest) return false;
+    value = *number;
+    return true;
 }
 
 }  // namespace
