@@ -276,16 +276,23 @@ private slots:
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
-        QTimer::singleShot(0, [&] {
+        // Looks again until the box is up: a timer may come before the box is the active
+        // modal widget, and a box nobody closes would hold the test for ever.
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
+            closer.stop();
             text = box->text();
             title = box->windowTitle();
             icon = box->icon();
             buttons = int(box->buttons().size());
             box->accept();
         });
+        closer.start();
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
+        closer.stop();
         QCOMPARE(text, QString("The clock is unreachable."));
         QCOMPARE(title, ApplicationTitleFor(QCoreApplication::applicationFilePath()));
         QCOMPARE(icon, QMessageBox::Critical);
