@@ -16,9 +16,9 @@
 #include <string>
 
 #include "tests/support/clocks.h"
-#include "ui/app/application.h"
-#include "ui/app/platform_choice.h"
-#include "ui/window/tform1.h"
+#include "ui/qt/app/application.h"
+#include "ui/qt/app/platform_choice.h"
+#include "ui/qt/window/tform1.h"
 
 namespace {
 

@@ -24,9 +24,9 @@
 #include "bench/process_clock.h"
 #include "bench/process_io.h"
 #include "tests/support/recording_fakes.h"
-#include "ui/app/application.h"
-#include "ui/app/platform_choice.h"
-#include "ui/window/tform1.h"
+#include "ui/qt/app/application.h"
+#include "ui/qt/app/platform_choice.h"
+#include "ui/qt/window/tform1.h"
 
 namespace {
 

@@ -5,13 +5,18 @@
 #   plot/               nothing but itself
 #   core/driver/        the model and the plot
 #   core/cli/           nothing but itself
-#   ui/screen/          nothing of the project but itself
-#   ui/widgets/         ui/screen/ and everything below ui/
-#   ui/app/             ui/widgets/, ui/screen/ and everything below ui/; only main.cpp sees
-#                       the window, which it makes
-#   ui/window/          everything
-# Nothing below ui/ sees ui/. Toolkit and system headers (<...>) are not checked: core/ and
-# plot/ are built without Qt, so they cannot include it.
+#   session/            what every edition does alike: core/ and plot/
+# The editions, side by side under ui/, each seeing only itself and what lies below ui/:
+#   ui/qt/ (Linux, Qt Widgets), in four rooms:
+#     ui/qt/screen/     nothing of the project but itself
+#     ui/qt/widgets/    ui/qt/screen/ and everything below ui/
+#     ui/qt/app/        ui/qt/widgets/, ui/qt/screen/ and everything below ui/; only
+#                       main.cpp sees the window, which it makes
+#     ui/qt/window/     all of ui/qt/ and everything below ui/
+#   ui/web/ (the browser), ui/win/ (Windows): themselves and everything below ui/
+# Nothing below ui/ sees ui/, and no edition sees another. Toolkit and system headers
+# (<...>) are not checked: core/, plot/ and session/ are built without a toolkit, so they
+# cannot include one.
 #   scripts/check-layers.sh [TREE]    TREE: the source tree to check (default: this one)
 set -euo pipefail
 tree=${1:-$(dirname "$0")/..}
@@ -19,17 +24,22 @@ cd "$tree"
 
 # What a file's includes may be: an extended regular expression.
 model='core/[^/]+'
+below_ui='core/.+|plot/.+|session/.+'
 allowed_for() {
     case "$1" in
         core/driver/*) echo "core/driver/.+|$model|plot/.+" ;;
         core/cli/*) echo "core/cli/.+" ;;
         core/*) echo "$model" ;;
         plot/*) echo "plot/.+" ;;
-        ui/screen/*) echo "ui/screen/.+" ;;
-        ui/widgets/*) echo "ui/(widgets|screen)/.+|core/.+|plot/.+" ;;
-        ui/app/main.cpp) echo "ui/(app|window)/.+|core/.+" ;;
-        ui/app/*) echo "ui/(app|widgets|screen)/.+|core/.+|plot/.+" ;;
-        ui/window/*) echo "ui/.+|core/.+|plot/.+" ;;
+        session/*) echo "session/.+|core/.+|plot/.+" ;;
+        ui/qt/screen/*) echo "ui/qt/screen/.+" ;;
+        ui/qt/widgets/*) echo "ui/qt/(widgets|screen)/.+|$below_ui" ;;
+        ui/qt/app/main.cpp) echo "ui/qt/(app|window)/.+|$below_ui" ;;
+        ui/qt/app/*) echo "ui/qt/(app|widgets|screen)/.+|$below_ui" ;;
+        ui/qt/window/*) echo "ui/qt/.+|$below_ui" ;;
+        ui/web/*) echo "ui/web/.+|$below_ui" ;;
+        ui/win/*) echo "ui/win/.+|$below_ui" ;;
+        *) echo "" ;;
     esac
 }
 
@@ -43,7 +53,7 @@ while IFS= read -r file; do
         fi
     done < <(grep -n -o '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]*"' "$file" |
              sed 's/^\([0-9]*\):.*"\([^"]*\)"$/\1:\2/')
-done < <(find core plot ui -name '*.h' -o -name '*.cpp' | sort)
+done < <(find core plot session ui \( -name '*.h' -o -name '*.cpp' \) 2>/dev/null | sort)
 
 [ $status -eq 0 ] && echo "OK: every include stays within its layer"
 exit $status

@@ -4,4 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-exec build/ui/morvanta "$@"
+exec build/ui/qt/morvanta "$@"

@@ -6,7 +6,7 @@ failures=0
 # file | include | expected (pass or fail)
 while IFS='|' read -r file include expected; do
     tree=$(mktemp -d)
-    mkdir -p "$tree"/{core,plot,ui} "$tree/$(dirname "$file")"
+    mkdir -p "$tree"/{core,plot,session,ui} "$tree/$(dirname "$file")"
     printf '#include <vector>\n#include "%s"\n' "$include" > "$tree/$file"
     if "$check" "$tree" >/dev/null; then got=pass; else got=fail; fi
     rm -rf "$tree"
@@ -24,13 +24,21 @@ core/driver/run_driver.cpp|plot/phase_plot.h|pass
 core/driver/run_driver.cpp|core/competition_model.h|pass
 core/driver/run_driver.cpp|core/cli/command_line.h|fail
 core/cli/command_line.cpp|core/competition_model.h|fail
-ui/screen/number_digits.cpp|ui/widgets/fonts.h|fail
-ui/widgets/number_box.cpp|ui/screen/number_digits.h|pass
-ui/widgets/number_box.cpp|ui/window/tform1.h|fail
-ui/widgets/number_box.cpp|ui/app/application.h|fail
-ui/app/batch_run.cpp|ui/window/plot_menu.h|fail
-ui/app/main.cpp|ui/window/tform1.h|pass
-ui/window/tform1.cpp|ui/app/application.h|pass
+session/png_file.cpp|plot/raster_surface.h|pass
+session/png_file.cpp|ui/qt/widgets/fonts.h|fail
+core/driver/run_driver.cpp|session/png_file.h|fail
+ui/qt/screen/paced_screen.cpp|ui/qt/widgets/fonts.h|fail
+ui/qt/widgets/number_box.cpp|ui/qt/screen/paced_screen.h|pass
+ui/qt/widgets/number_box.cpp|session/png_file.h|pass
+ui/qt/widgets/number_box.cpp|ui/qt/window/tform1.h|fail
+ui/qt/widgets/number_box.cpp|ui/qt/app/application.h|fail
+ui/qt/app/batch_run.cpp|ui/qt/window/plot_menu.h|fail
+ui/qt/app/main.cpp|ui/qt/window/tform1.h|pass
+ui/qt/window/tform1.cpp|ui/qt/app/application.h|pass
+ui/web/page.cpp|session/png_file.h|pass
+ui/web/page.cpp|ui/qt/widgets/fonts.h|fail
+ui/win/form.cpp|ui/web/page.h|fail
+ui/win/form.cpp|core/driver/run_driver.h|pass
 CASES
 [ $failures -eq 0 ] && echo "OK: the layer check passes and fails where it should"
 exit $failures

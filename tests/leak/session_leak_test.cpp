@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "tests/ui/form_fixture.h"
-#include "ui/app/application.h"
-#include "ui/app/platform_choice.h"
-#include "ui/app/toolkit_start.h"
-#include "ui/window/tform1.h"
+#include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/app/application.h"
+#include "ui/qt/app/platform_choice.h"
+#include "ui/qt/app/toolkit_start.h"
+#include "ui/qt/window/tform1.h"
 
 namespace {
 

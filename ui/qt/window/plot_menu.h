@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <functional>
+
+#include "core/driver/outcome_map.h"
+#include "core/driver/outcome_shares.h"
+#include "core/driver/run_driver.h"
+#include "core/driver/trial_table.h"
+#include "ui/qt/widgets/plot_paint_box.h"
+#include "ui/qt/widgets/radio_group.h"
+#include "ui/qt/window/lesson_menu.h"
+
+namespace morvanta {
+
+// The plot's menu on the right mouse button (or the Menu key), for teachers: copy, save or
+// clear the plot, save the last run's trials, and options that add to what a run shows
+// (isoclines and the outcome map on the empty plot, a tally of outcomes and the session's
+// shares in the log, shapes for the outcomes). The options start off and last for the
+// session.
+class PlotMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // Asks where to save: the dialog's caption and file filter in, a path (empty: cancelled) out.
+    using FileChooser = std::function<QString(const QString& caption, const QString& filter)>;
+
+    PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent = nullptr);
+
+    // What a run reports its trials to; it adds the isoclines to the run's empty plot.
+    RunObserver& Observer() { return observer_; }
+    // Draws what the options add to the empty plot just drawn.
+    void DrawOverEmptyPlot();
+    // After a run: the tally line, when asked for, and the trials ready to save.
+    void RunFinished(RunOutlets& outlets);
+
+    void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    QMenu* Menu() const { return menu_; }
+    // Opens the menu over the plot with its first item active, as the keyboard opens it.
+    void PopupOverPlot();
+    // The trials of the last run.
+    const std::vector<TrialRecord>& Records() const { return observer_.Records(); }
+    // The items for a lesson: own coefficients, the time course, the direction field.
+    LessonMenu& Lesson() const { return *lesson_; }
+
+    QAction* CopyPlot = nullptr;
+    QAction* SavePlot = nullptr;
+    QAction* SaveTrials = nullptr;
+    QAction* ClearPlot = nullptr;  // the window connects it to the plot's click handler
+    QAction* ShowIsoclines = nullptr;
+    QAction* TallyOutcomes = nullptr;
+    QAction* OutcomeShapes = nullptr;
+    QAction* ShowOutcomeMap = nullptr;
+
+private:
+    void CopyPlotImage();
+    void SavePlotImage();
+    void SaveTrialsTable();
+
+    PlotPaintBox& plot_;
+    const RadioGroup& scenario_;
+    QMenu* menu_;
+    LessonMenu* lesson_ = nullptr;
+    TrialTable observer_{[this] { DrawOverEmptyPlot(); }};
+    OutcomeMaps maps_;       // each made once, when the empty plot first needs it
+    SessionCounts session_;  // every run's trials, by scenario and coefficients
+    FileChooser chooseFile_;
+};
+
+}  // namespace morvanta

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <optional>
+#include <vector>
+
+#include "core/system_clock.h"
+#include "core/uniform_random.h"
+#include "ui/qt/screen/paced_screen.h"
+#include "ui/qt/widgets/glyph_button.h"
+#include "ui/qt/widgets/plain_widgets.h"
+#include "ui/qt/widgets/plot_paint_box.h"
+#include "ui/qt/widgets/radio_group.h"
+#include "ui/qt/window/layout_scale.h"
+#include "ui/qt/window/plot_menu.h"
+#include "ui/qt/window/window_bindings.h"
+
+namespace morvanta {
+
+// The program's one window. The controls lie at fixed places in the client area, which
+// scrolls when the window is smaller than they need; growing the window moves nothing.
+class TForm1 : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The designed outer size and place of the window.
+    static constexpr QSize DesignOuterSize{623, 610};
+    static constexpr QPoint DesignPosition{227, 60};
+    // The classic frame around the client area: 4 pixels each side, a 19-pixel caption bar.
+    static constexpr QSize ClassicFrame{8, 27};
+    // How far the controls reach in the client area.
+    static constexpr QSize ControlsExtent{593, 561};
+
+    // The area the controls are placed in.
+    QWidget* ClientArea() const { return client_; }
+    // The clock runs are seeded from: the system clock unless a test gives another, which
+    // must outlive the runs or the next SetClock.
+    void SetClock(const ClockSource& clock) { clock_ = &clock; }
+    // What runs call before each step number is shown (nothing unless a test gives it).
+    void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
+    // Where runs count the display's refreshes (the window's screen unless a test gives
+    // another clock, which must outlive the window).
+    void SetFrameClock(const FrameClock& clock) { PacedScreen::Of(*this).SetClock(clock); }
+    const LayoutScale& Scale() const { return scale_; }
+    // The plot's right-button menu.
+    PlotMenu& Menu() const { return *plotMenu_; }
+
+    // The controls, named as in the window's design.
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    PlotPaintBox* MapBox = nullptr;
+    PictureBox* Image1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
+    RadioGroup* RadioGroup2 = nullptr;
+    GlyphButton* BitBtn1 = nullptr;
+    GlyphButton* BitBtn2 = nullptr;
+    NumberBox* Edit1 = nullptr;
+    NumberBox* Edit2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLabel* StaticText1 = nullptr;
+
+signals:
+    // The window has closed: the program ends, whatever dialog or box is still open.
+    void Closed();
+
+public slots:
+    void FormCreate();
+    void PaintB();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+    // Names, roles and labels for screen readers; the plot's description follows its content.
+    void DescribeForAssistiveTechnology();
+    // Whether a key sent to the object is one of the window's own controls' keys.
+    bool IsOwnControl(QObject* watched) const;
+    // The window's own keys; each returns whether it took the key.
+    bool ClickOnEnter(const QKeyEvent& key);
+    bool CloseOnAltF4(const QKeyEvent& key);
+    // The Menu key and Shift+F10 open the plot's menu where no text box has its own.
+    bool OpenMenuOnKey(const QKeyEvent& key);
+    QSize OuterSize() const;
+    void FitOuterSizeToFrame();
+    // During a run, keeps the handler for the run's end and says so.
+    bool HeldForRun(void (TForm1::*handler)());
+    void RunEnded();
+
+    LayoutScale scale_;
+    QWidget* client_;
+    PlotMenu* plotMenu_ = nullptr;
+    SystemClock systemClock_;
+    const ClockSource* clock_ = &systemClock_;
+    StepHook stepHook_;
+    bool running_ = false;
+    // What came during the run and waits for its end.
+    std::vector<void (TForm1::*)()> heldForRun_;
+    bool closeAfterRun_ = false;
+    // The window manager's frame the outer size was last made to fit.
+    std::optional<QMargins> fittedFrame_;
+    QSize fittedSize_;  // the client size the program last gave the window
+};
+
+}  // namespace morvanta
