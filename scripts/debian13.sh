@@ -1,98 +1,12 @@
 #!/usr/bin/env bash
-# Builds Morvanta with warnings as errors and runs its whole suite (scripts/test.sh, the normal
-# build only) in a Debian 13 ("trixie") root, as CI does after the Debian 12 run. Run as root.
-# The first run makes the root with debootstrap at $MORVANTA_DEBIAN13_ROOT
-# (/var/tmp/morvanta-debian13 unless given); later runs reuse it, and scripts/setup.sh
-# installs in it only what is missing. The repository is bound into the root at /morvanta and
-# built there in build-debian13, apart from the host's ./build. The mounts are made in a mount
-# namespace of this script's own and undone on exit, so none outlives it, even on a failure.
+# The whole normal suite with warnings as errors in a Debian 13 root, as CI runs it after the
+# Debian 12 run (scripts/debian-root.sh; the root is /var/tmp/morvanta-debian13 unless
+# $MORVANTA_DEBIAN13_ROOT names another). The format check and the sanitizer build are Debian
+# 12's, and so are the browser and Windows editions, whose toolchains are Debian 12's.
 #   scripts/debian13.sh              the build and the suite
 #   scripts/debian13.sh COMMAND...   COMMAND in the repository inside the root instead
 set -euo pipefail
-[ "$(id -u)" -eq 0 ] || { echo "debian13.sh: debootstrap and chroot need root" >&2; exit 1; }
-if [ -z "${MORVANTA_DEBIAN13_NAMESPACE:-}" ]; then
-    MORVANTA_DEBIAN13_NAMESPACE=1 exec unshare --mount --propagation private bash "$0" "$@"
-fi
-repo=$(cd "$(dirname "$0")/.." && pwd)
-root=${MORVANTA_DEBIAN13_ROOT:-/var/tmp/morvanta-debian13}
-mirror=http://deb.debian.org/debian
-complete=$root/etc/morvanta-root-complete  # written last: a root without it is half made
-case $root in
-    /*[!/]*) ;;
-    *) echo "debian13.sh: the root must be an absolute path other than /" >&2; exit 1 ;;
-esac
-export DEBIAN_FRONTEND=noninteractive
-
-mkdir -p "$(dirname "$root")"
-exec 9>"$root.lock"
-flock 9  # one run at a time in a root
-
-if [ ! -f "$complete" ]; then
-    # Without the mark, a root is one that debootstrap did not finish: it keeps its debootstrap/
-    # folder there until it does. Anything else at that path is not ours to remove.
-    if [ -n "$(ls -A "$root" 2>/dev/null)" ] && [ ! -d "$root/debootstrap" ]; then
-        echo "debian13.sh: $root is not a root made here; name another in MORVANTA_DEBIAN13_ROOT" >&2
-        exit 1
-    fi
-    if ! command -v debootstrap >/dev/null; then
-        apt-get update -q
-        apt-get install -y -q --no-install-recommends debootstrap
-    fi
-    rm -rf "$root"
-    debootstrap --variant=minbase --components=main trixie "$root" "$mirror"
-    touch "$complete"
-fi
-# The root's configuration, written on every run so that a root made earlier has it too.
-cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
-Types: deb
-URIs: $mirror
-Suites: trixie trixie-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb
-URIs: ${mirror}-security
-Suites: trixie-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-rm -f "$root/etc/apt/sources.list"
-# apt never asks, and packages start no services in the root.
-cat >"$root/etc/apt/apt.conf.d/90morvanta" <<'EOF'
-APT::Get::Assume-Yes "true";
-APT::Install-Recommends "false";
-Dpkg::Options { "--force-confdef"; "--force-confold"; };
-EOF
-printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
-chmod 755 "$root/usr/sbin/policy-rc.d"
-echo 'debconf debconf/frontend select Noninteractive' | chroot "$root" debconf-set-selections
-cp --remove-destination -L /etc/resolv.conf "$root/etc/resolv.conf"
-
-mounts=()
-leave() {
-    local i
-    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        umount "${mounts[i]}" || umount -l "${mounts[i]}" || true
-    done
-}
-trap leave EXIT
-trap 'exit 1' INT TERM HUP
-mount_in() {  # mount_in PATH_IN_ROOT MOUNT_ARGS...
-    mkdir -p "$root/$1"
-    mount "${@:2}" "$root/$1"
-    mounts+=("$root/$1")
-}
-mount_in proc -t proc proc
-mount_in sys -t sysfs sysfs
-mount_in dev --bind /dev
-mount_in dev/pts --bind /dev/pts
-mount_in dev/shm -t tmpfs tmpfs
-mount_in morvanta --bind "$repo"
-
-command=("$@")
-# No format check there: it checks the sources, which the Debian 12 run has done.
-[ ${#command[@]} -gt 0 ] || command=(env MORVANTA_NORMAL_SUITE_ONLY=1 scripts/test.sh)
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI=true \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    DEBIAN_FRONTEND=noninteractive BUILD_DIR=build-debian13 \
-    bash -c 'cd /morvanta && "$@"' debian13 "${command[@]}"
+export MORVANTA_ROOT=${MORVANTA_DEBIAN13_ROOT:-/var/tmp/morvanta-debian13}
+export MORVANTA_ROOT_BUILD_DIR=build-debian13
+[ $# -gt 0 ] || export MORVANTA_NORMAL_SUITE_ONLY=1
+exec "$(dirname "$0")/debian-root.sh" trixie "$@"
