@@ -7,22 +7,24 @@
 #                     X server, so its drawing is included; "B/step" is what the process
 #                     wrote to the X server per step (/proc/self/io wchar over the run)
 #   start-up, memory: a minimal Qt Widgets window (bench/minimal_qt)
-#   the paced path:   the direct X path on the same display (Xvfb at QT_SCALE_FACTOR=2; Qt's
-#                     own Wayland platform under weston against XWayland)
+#   Qt's Wayland:     the same run on the Xvfb (weston's headless back end, no X display)
+#   another build:    with -B, the same run of that build's window_bench on the same Xvfb
+#                     (an earlier commit, say)
 # Builds nothing: an entry whose program is not built is reported as skipped. Leaves nothing
 # running or behind.
-# Usage: bench/run_all.sh [-r REPETITIONS] [-n FLOOR_STEPS] [-b BUILD_DIR]
+# Usage: bench/run_all.sh [-r REPETITIONS] [-n FLOOR_STEPS] [-b BUILD_DIR] [-B OTHER_BUILD]
 #        (defaults: 5 repetitions, 100000 steps, the build/ beside bench/). Needs Xvfb and
 #        /usr/bin/time (Debian package "time").
 set -euo pipefail
 
-reps=5 steps=100000 build=$(dirname "$0")/../build
-usage() { sed -n '14,16p' "$0"; exit 2; }
-while getopts "r:n:b:" opt; do
+reps=5 steps=100000 build=$(dirname "$0")/../build other=
+usage() { sed -n '15,17p' "$0"; exit 2; }
+while getopts "r:n:b:B:" opt; do
     case $opt in
         r) reps=$OPTARG ;;
         n) steps=$OPTARG ;;
         b) build=$OPTARG ;;
+        B) other=$OPTARG ;;
         *) usage ;;
     esac
 done
@@ -116,12 +118,14 @@ compare window_run_compmild   us_per_step us/step xlib_floor "$floor" "$window" 
 compare window_run_startpoint us_per_step us/step xlib_floor "$floor" "$window" run startpoint
 compare window_startup        startup_ms  ms      minimal_qt "$minimal" "$window" startup
 compare window_peak_rss       peak_rss_mb MB      minimal_qt "$minimal" "$window" run compmild
-# Two device pixels per pixel: the paced path, against the direct path on the same display.
-compare paced_x11_scale2_compmild us_per_step us/step direct_x11 "$window run compmild" \
-    /usr/bin/env QT_SCALE_FACTOR=2 "$window" run compmild
+# Against another build's window on the same display.
+if [ -n "$other" ]; then
+    compare window_vs_other_compmild us_per_step us/step other "$(realpath -m "$other/bench/window_bench") run compmild" \
+        "$window" run compmild
+fi
 
-# Qt's own Wayland platform in weston's headless back end (no X display): the paced path,
-# against the direct path on the Xvfb above.
+# Qt's own Wayland platform in weston's headless back end (no X display), against the same
+# run on the Xvfb above.
 if command -v weston >/dev/null; then
     weston --backend=headless-backend.so --socket=morvanta-paced --idle-time=0 \
         --log="$tmp/weston-paced.log" >/dev/null 2>&1 &
@@ -130,8 +134,8 @@ if command -v weston >/dev/null; then
     if [ ! -S "$XDG_RUNTIME_DIR/morvanta-paced" ]; then
         echo "== Wayland: weston did not start"; sed 's/^/    /' "$tmp/weston-paced.log" 2>/dev/null || true
     else
-        echo "== Wayland (weston headless), platform wayland; the direct path on Xvfb $xvfb_display"
-        compare paced_wayland_compmild us_per_step us/step direct_x11 \
+        echo "== Wayland (weston headless), platform wayland; against the run on Xvfb $xvfb_display"
+        compare wayland_compmild us_per_step us/step x11 \
             "/usr/bin/env DISPLAY=$xvfb_display QT_QPA_PLATFORM=xcb $window run compmild" \
             /usr/bin/env -u DISPLAY WAYLAND_DISPLAY=morvanta-paced QT_QPA_PLATFORM=wayland \
             "$window" run compmild
@@ -141,7 +145,7 @@ else
 fi
 
 # A Wayland desktop: weston's headless back end with XWayland. With no platform chosen the
-# program runs on X through XWayland, on the direct path.
+# program runs on X through XWayland.
 if command -v weston >/dev/null && command -v Xwayland >/dev/null; then
     weston --backend=headless-backend.so --xwayland --socket=morvanta-bench --idle-time=0 \
         --log="$tmp/weston.log" >/dev/null 2>&1 &

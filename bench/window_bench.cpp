@@ -26,6 +26,7 @@
 #include "tests/support/recording_fakes.h"
 #include "ui/qt/app/application.h"
 #include "ui/qt/app/platform_choice.h"
+#include "ui/qt/widgets/plot_image.h"
 #include "ui/qt/window/tform1.h"
 
 namespace {
@@ -51,13 +52,26 @@ void RoundTrip() {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
+// Counts the steps of a run.
+class StepCounter : public morvanta::RunOutlets {
+public:
+    void ShowTrialNumber(int) override {}
+    void ShowStepNumber(int) override { ++steps; }
+    void AppendLog(const std::string&) override {}
+    long steps = 0;
+};
+
 int MeasureRun(morvanta::TForm1& form, int scenario, int trialsItem) {
     const auto clock = morvanta::testkit::FixedClock::ForSeed(43200000);
     form.SetClock(clock);
     form.RadioGroup1->SetItemIndex(trialsItem);
     form.RadioGroup2->SetItemIndex(scenario);
-    long steps = 0;
-    form.SetStepHook([&steps](int) { ++steps; });
+    // The same run without a window, for its number of steps.
+    StepCounter counter;
+    morvanta::PlotImage image;
+    morvanta::RunTrials(morvanta::testkit::FixedSettings(trialsItem, scenario), counter, image,
+                        clock, 0, 0);
+    const long steps = counter.steps;
     RoundTrip();
     const long long bytesBefore = morvanta::bench::BytesWritten();
     const auto start = std::chrono::steady_clock::now();

@@ -8,9 +8,12 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -28,16 +31,20 @@ protected:
     void SetUp() override {
         display_ = XOpenDisplay(nullptr);
         ASSERT_TRUE(display_) << "no X display: run under with_xvfb.sh";
-        char* argv[] = {const_cast<char*>("openbox"), const_cast<char*>("--sm-disable"), nullptr};
+        // openbox runs its start-up command once it manages the windows already there, just
+        // before it reads events; a window mapped earlier (even after it announced itself on
+        // the root window) can stay unmanaged.
+        ASSERT_TRUE(mkdtemp(readyDir_.data())) << "no temporary folder";
+        const std::string touch = "touch " + ReadyFile();
+        char* argv[] = {const_cast<char*>("openbox"), const_cast<char*>("--sm-disable"),
+                        const_cast<char*>("--startup"), const_cast<char*>(touch.c_str()), nullptr};
         posix_spawn_file_actions_t quiet;  // its complaints about a missing menu file
         posix_spawn_file_actions_init(&quiet);
         posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
         ASSERT_EQ(posix_spawnp(&openbox_, "openbox", &quiet, nullptr, argv, environ), 0);
         posix_spawn_file_actions_destroy(&quiet);
-        // openbox manages the screen once it has announced itself on the root window.
-        const Window root = DefaultRootWindow(display_);
         const auto end = std::chrono::steady_clock::now() + Patience;
-        while (Property(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()) {
+        while (access(ReadyFile().c_str(), F_OK) != 0) {
             ASSERT_LT(std::chrono::steady_clock::now(), end) << "openbox did not start";
             std::this_thread::sleep_for(20ms);
         }
@@ -51,7 +58,10 @@ protected:
             waitpid(openbox_, nullptr, 0);
         }
         if (display_) XCloseDisplay(display_);
+        unlink(ReadyFile().c_str());
+        rmdir(readyDir_.c_str());
     }
+    std::string ReadyFile() const { return readyDir_ + "/openbox-ready"; }
     std::vector<long> Property(Window window, const char* name, Atom type) const {
         Atom actualType = None;
         int format = 0;
@@ -133,6 +143,7 @@ protected:
 
     Display* display_ = nullptr;
     pid_t openbox_ = -1;
+    std::string readyDir_ = "/tmp/morvanta-framed-XXXXXX";
     std::unique_ptr<ProgramWindow> program_;
 };
 

@@ -33,8 +33,11 @@ ui/qt/widgets/number_box.cpp|session/png_file.h|pass
 ui/qt/widgets/number_box.cpp|ui/qt/window/tform1.h|fail
 ui/qt/widgets/number_box.cpp|ui/qt/app/application.h|fail
 ui/qt/app/batch_run.cpp|ui/qt/window/plot_menu.h|fail
-ui/qt/app/main.cpp|ui/qt/window/tform1.h|pass
-ui/qt/window/tform1.cpp|ui/qt/app/application.h|pass
+ui/qt/app/main.cpp|ui/qt/window/tform1.h|fail
+ui/qt/main.cpp|ui/qt/window/tform1.h|pass
+ui/qt/main.cpp|ui/qt/app/application.h|pass
+ui/qt/window/tform1.cpp|ui/qt/app/application.h|fail
+ui/qt/window/tform1.cpp|ui/qt/widgets/handler_errors.h|pass
 ui/web/page.cpp|session/png_file.h|pass
 ui/web/page.cpp|ui/qt/widgets/fonts.h|fail
 ui/win/form.cpp|ui/web/page.h|fail

@@ -1,21 +1,14 @@
 #include "ui/qt/screen/frame_clock.h"
 
-#include <QScreen>
-#include <QWidget>
-#include <chrono>
-
 namespace morvanta {
-
 namespace {
 constexpr double FallbackRefreshRate = 60;
 }
 
-std::int64_t ScreenRefreshClock::Refresh() const {
-    const QScreen* screen = window_.screen();
-    const double rate = screen != nullptr && screen->refreshRate() > 0 ? screen->refreshRate()
-                                                                       : FallbackRefreshRate;
-    const std::chrono::duration<double> now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::int64_t>(now.count() * rate);
+std::int64_t RefreshAt(std::chrono::nanoseconds now, double reportedRate) {
+    const double rate = reportedRate > 0 ? reportedRate : FallbackRefreshRate;
+    const std::chrono::duration<double> seconds = now;
+    return static_cast<std::int64_t>(seconds.count() * rate);
 }
 
 }  // namespace morvanta

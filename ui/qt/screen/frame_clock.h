@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 
 class QWidget;
 
@@ -14,15 +16,12 @@ public:
     virtual std::int64_t Refresh() const = 0;
 };
 
-// The refreshes of the screen a window is on, counted on the monotonic clock at the rate the
-// screen reports (60 a second where it reports none).
-class ScreenRefreshClock : public FrameClock {
-public:
-    explicit ScreenRefreshClock(const QWidget& window) : window_(window) {}
-    std::int64_t Refresh() const override;
+// The refreshes of a display that reports `reportedRate` a second (60 where it reports none,
+// 0 or less), counted from the clock's epoch to `now`: whole refreshes, rounded down.
+std::int64_t RefreshAt(std::chrono::nanoseconds now, double reportedRate);
 
-private:
-    const QWidget& window_;
-};
+// The refreshes of the screen a window is on, counted on the monotonic clock at the rate the
+// screen reports (screen_frame_clock.cpp; the window tests link a clock of their own instead).
+std::unique_ptr<FrameClock> ScreenFrameClock(const QWidget& window);
 
 }  // namespace morvanta

@@ -25,7 +25,7 @@ void PacedScreen::Changed(QWidget& widget, PacedPart& part) {
 }
 
 PacedScreen::PacedScreen(QWidget& window)
-    : QObject(&window), window_(window), screenClock_(window) {}
+    : QObject(&window), window_(window), clock_(ScreenFrameClock(window)) {}
 
 PacedScreen::Run::Run(QWidget& window) : screen_(&Of(window)) {
     if (screen_->runs_++ == 0) screen_->lastRefresh_ = screen_->clock_->Refresh();
@@ -71,7 +71,6 @@ void PacedScreen::BringUpToDate() {
     if (!Shown()) return;  // the event loop paints it once the window is shown again
     // Paints every widget of the window that has something to show, and puts it on the screen.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    ++framesPainted_;
     // The display answers once it has shown the frame (on Wayland the compositor, elsewhere
     // the toolkit a few milliseconds later).
     watched_->requestUpdate();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "ui/qt/screen/frame_clock.h"
@@ -33,10 +34,9 @@ private:
     bool pending_ = false;
 };
 
-// How what a run draws reaches the screen wherever it cannot go straight to X (another
-// platform, another visual, more than one device pixel per pixel): every step is drawn into
-// the parts' own state, and the screen is brought up to date at the display's pace, at most
-// once a refresh of the window's screen.
+// How what a run draws reaches the screen: every step is drawn into the parts' own state, and
+// the screen is brought up to date at the display's pace, at most once a refresh of the
+// window's screen.
 //
 // A run holds the event loop, so at each new refresh the display's own events are let
 // through (never the user's input, which waits for the run's end); among them is the
@@ -70,11 +70,6 @@ public:
     // Hands every held change to the toolkit and, where the window is shown, paints them now:
     // what the run drew so far is on the screen when this returns.
     void BringUpToDate();
-    // Where the refreshes are counted (the window's screen unless a test gives another clock,
-    // which must outlive the window or the next call).
-    void SetClock(const FrameClock& clock) { clock_ = &clock; }
-    // Frames painted during runs since the window was made.
-    int FramesPainted() const { return framesPainted_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,8 +84,7 @@ private:
     bool Shown();
 
     QWidget& window_;
-    ScreenRefreshClock screenClock_;
-    const FrameClock* clock_ = &screenClock_;
+    const std::unique_ptr<FrameClock> clock_;
     std::vector<PacedPart*> pending_;
     int runs_ = 0;
     bool ticking_ = false;
@@ -98,7 +92,6 @@ private:
     // A frame was painted and the display has not yet said that it has shown it.
     bool awaitingFrame_ = false;
     QPointer<QWindow> watched_;
-    int framesPainted_ = 0;
 };
 
 }  // namespace morvanta

@@ -12,23 +12,14 @@ PlotPaintBox::PlotPaintBox(QWidget* parent) : QWidget(parent), screen_(*this) {
     resize(MapWidth, MapHeight);
 }
 
-QRect PlotPaintBox::ToQRect(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
 void PlotPaintBox::Changed(const PixelRect& rect) {
-    screen_.Show(Image(), ToQRect(rect), std::nullopt);
-}
-
-void PlotPaintBox::ChangedInPenColor(const PixelRect& rect) {
-    screen_.Show(Image(), ToQRect(rect), Pack(PenColor()));
+    screen_.Show({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
 }
 
 void PlotPaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
     painter.drawImage(area.topLeft(), Image(), area);
-    screen_.Painted(event->region());
 }
 
 void PlotPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -8,8 +8,8 @@
 namespace morvanta {
 
 // The plot's paint box: the plot image as a widget. Every drawing operation goes into the
-// retained image and on to the screen (ImageOnScreen); the image is what every later paint
-// shows. A left click (press and release over the box) emits Clicked().
+// retained image, which goes to the screen at the display's pace (ImageOnScreen); the image
+// is what every paint shows. A left click (press and release over the box) emits Clicked().
 class PlotPaintBox : public QWidget, public PlotImage {
     Q_OBJECT
 
@@ -21,15 +21,12 @@ signals:
 
 protected:
     void Changed(const PixelRect& rect) override;
-    void ChangedInPenColor(const PixelRect& rect) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    static QRect ToQRect(const PixelRect& rect);
-
     ImageOnScreen screen_;
     bool leftPressed_ = false;
 };

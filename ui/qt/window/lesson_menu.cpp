@@ -2,7 +2,7 @@
 
 #include "core/competition_system.h"
 #include "core/driver/scenario_direction_field.h"
-#include "ui/qt/app/application.h"
+#include "ui/qt/widgets/handler_errors.h"
 
 namespace morvanta {
 

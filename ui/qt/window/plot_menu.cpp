@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 #include "core/driver/scenario_isoclines.h"
-#include "ui/qt/app/application.h"
 #include "ui/qt/app/export_files.h"
 #include "ui/qt/app/output_file.h"
+#include "ui/qt/widgets/handler_errors.h"
 
 namespace morvanta {
 namespace {

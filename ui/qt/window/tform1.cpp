@@ -18,14 +18,15 @@
 #include "core/driver/run_driver.h"
 #include "core/driver/run_summary.h"
 #include "plot/phase_plot.h"
-#include "ui/qt/app/application.h"
+#include "ui/qt/screen/frame_watcher.h"
+#include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/accessible_role.h"
 #include "ui/qt/widgets/bitmaps.h"
 #include "ui/qt/widgets/caption_contrast.h"
 #include "ui/qt/widgets/colors.h"
 #include "ui/qt/widgets/fonts.h"
+#include "ui/qt/widgets/handler_errors.h"
 #include "ui/qt/widgets/paste_guard.h"
-#include "ui/qt/window/frame_watcher.h"
 
 namespace morvanta {
 namespace {
@@ -181,8 +182,7 @@ void TForm1::CreateControls() {
     }
 
     QFont editFont = DesignFont(ProportionalGothic, s(13));
-    // Whole-pixel digits, as on the classic desktop: each digit then looks the same wherever
-    // it stands, which lets a run put its numbers on the screen digit by digit.
+    // Whole-pixel digits, as on the classic desktop.
     editFont.setHintingPreference(QFont::PreferFullHinting);
     Edit1 = new NumberBox(form);
     Edit1->setGeometry(s.Rect(128, 480, 40, 21));
@@ -293,12 +293,12 @@ void TForm1::BitBtn1Click() {
     if (HeldForRun(&TForm1::BitBtn1Click)) return;
     RunHandler([this] {
         const FormSettings settings(*RadioGroup1, *RadioGroup2, *plotMenu_);
-        EditOutlets outlets(*Edit1, *Edit2, *Memo1, stepHook_);
+        EditOutlets outlets(*Edit1, *Edit2, *Memo1);
         const QSize outer = OuterSize();
         {
             running_ = true;
-            const PacedScreen::Run run(*this);
             const auto ended = qScopeGuard([this] { RunEnded(); });
+            const PacedScreen::Run run(*this);
             RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
                       plotMenu_->Observer());
         }

@@ -8,7 +8,6 @@
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
-#include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
 #include "ui/qt/widgets/plot_paint_box.h"
@@ -41,11 +40,6 @@ public:
     // The clock runs are seeded from: the system clock unless a test gives another, which
     // must outlive the runs or the next SetClock.
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
-    // What runs call before each step number is shown (nothing unless a test gives it).
-    void SetStepHook(StepHook hook) { stepHook_ = std::move(hook); }
-    // Where runs count the display's refreshes (the window's screen unless a test gives
-    // another clock, which must outlive the window).
-    void SetFrameClock(const FrameClock& clock) { PacedScreen::Of(*this).SetClock(clock); }
     const LayoutScale& Scale() const { return scale_; }
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
@@ -102,7 +96,6 @@ private:
     PlotMenu* plotMenu_ = nullptr;
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
-    StepHook stepHook_;
     bool running_ = false;
     // What came during the run and waits for its end.
     std::vector<void (TForm1::*)()> heldForRun_;

@@ -1,7 +1,7 @@
 #include "ui/qt/window/window_bindings.h"
 
-#include "ui/qt/app/application.h"
 #include "ui/qt/screen/paced_screen.h"
+#include "ui/qt/widgets/handler_errors.h"
 
 namespace morvanta {
 
@@ -19,7 +19,6 @@ void EditOutlets::ShowTrialNumber(int n) {
 void EditOutlets::ShowStepNumber(int n) {
     step_.ShowNumber(n);
     RaiseHeldToolkitError();
-    if (hook_) hook_(n);
 }
 
 void EditOutlets::AppendLog(const std::string& line) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <functional>
 
 #include "core/driver/run_driver.h"
 #include "core/uniform_random.h"
@@ -29,15 +28,11 @@ private:
     const TrialOverrides* overrides_;
 };
 
-// Called with each step number once it is on the screen, together with everything the
-// steps before it drew: where tests and benchmarks look at a run in progress.
-using StepHook = std::function<void(int step)>;
-
 // The run's outlets are the two number boxes, repainted at once, and the log box.
 class EditOutlets : public RunOutlets {
 public:
-    EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log, StepHook hook = {})
-        : trial_(trial), step_(step), log_(log), hook_(std::move(hook)) {}
+    EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log)
+        : trial_(trial), step_(step), log_(log) {}
     void ShowTrialNumber(int n) override;
     void ShowStepNumber(int n) override;
     void AppendLog(const std::string& line) override;
@@ -46,7 +41,6 @@ private:
     NumberBox& trial_;
     NumberBox& step_;
     QPlainTextEdit& log_;
-    StepHook hook_;
 };
 
 }  // namespace morvanta

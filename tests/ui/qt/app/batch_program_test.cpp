@@ -297,21 +297,29 @@ TEST_F(BatchProgram, NoFontsGiveOneWarning) {
     EXPECT_NE(result.err.find("no font"), std::string::npos) << result.err;
 }
 
-// Any limit on the address space: memory running out where the program or the toolkit can
-// tell (an allocation that throws, the toolkit's fatal message) ends the run with status 1
-// and the program's own line last (fontconfig, short of memory, may say so itself before);
-// never with an abort. (The system's loader fails first below some limit, status 127; a
+// Any limit on the address space that lets the program start: memory running out where the
+// program or the toolkit can tell (an allocation that throws, the toolkit's fatal message)
+// ends the run with status 1 and the program's own line last (fontconfig, short of memory,
+// may say so itself before); never with an abort. Below the program's own start (the
+// loader, and the libraries' initialisers before main, which a debug build makes larger)
+// nothing of the program runs; the limits tried begin where `--version` first succeeds. (A
 // library that does not check its allocations may still crash, which is not counted here.)
 TEST_F(BatchProgram, LittleMemoryNeverAborts) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
 #endif
-    for (int megabytes = 60; megabytes <= 120; megabytes += 2) {
+    constexpr int StepMiB = 2, SpanMiB = 60, MostMiB = 1024;
+    const auto limited = [](int megabytes) {
+        return "sh -c 'ulimit -v " + std::to_string(megabytes * 1024) + "; exec \"$0\" \"$@\"'";
+    };
+    int start = 40;
+    while (start <= MostMiB && Run("--version", limited(start)).status != 0) start += StepMiB;
+    ASSERT_LE(start, MostMiB) << "the program does not start in " << MostMiB << " MiB";
+    for (int megabytes = start; megabytes <= start + SpanMiB; megabytes += StepMiB) {
         SCOPED_TRACE(std::to_string(megabytes) + " MiB");
-        const Result result =
-            Run("--batch --trials 100 --csv '" + (dir_ / "c").string() + "' --png '" +
-                    (dir_ / "p").string() + "'",
-                "sh -c 'ulimit -v " + std::to_string(megabytes * 1024) + "; exec \"$0\" \"$@\"'");
+        const Result result = Run("--batch --trials 100 --csv '" + (dir_ / "c").string() +
+                                      "' --png '" + (dir_ / "p").string() + "'",
+                                  limited(megabytes));
         if (result.status == 127) continue;
         EXPECT_NE(result.status, 128 + SIGABRT) << result.err;
         if (result.status != 1) continue;

@@ -21,6 +21,11 @@ private slots:
         QTest::newRow("navy on navy") << ToQColor(Navy) << ToQColor(Navy) << 1.0;
         QTest::newRow("navy on white") << ToQColor(Navy) << QColor(Qt::white) << 16.01;
         QTest::newRow("#767676 on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
+        // Each primary weighs its own in the luminance: red 0.2126, green 0.7152, blue 0.0722.
+        QTest::newRow("red on black") << QColor(Qt::red) << QColor(Qt::black) << 5.25;
+        QTest::newRow("green on black") << QColor(Qt::green) << QColor(Qt::black) << 15.30;
+        QTest::newRow("blue on black") << QColor(Qt::blue) << QColor(Qt::black) << 2.44;
+        QTest::newRow("red on green") << QColor(Qt::red) << QColor(Qt::green) << 2.91;
     }
     void contrastRatiosAreWcags() {
         QFETCH(QColor, a);
@@ -48,6 +53,10 @@ private slots:
         QTest::newRow("navy on a dark face") << ToQColor(Navy) << QColor(0x30, 0x30, 0x30) << false;
         QTest::newRow("black on a high-contrast black face")
             << ToQColor(Black) << QColor(Qt::black) << false;
+        QTest::newRow("red on green") << QColor(Qt::red) << QColor(Qt::green) << false;
+        QTest::newRow("black on green") << QColor(Qt::black) << QColor(Qt::green) << true;
+        QTest::newRow("red on black") << QColor(Qt::red) << QColor(Qt::black) << true;
+        QTest::newRow("blue on black") << QColor(Qt::blue) << QColor(Qt::black) << false;
     }
     void aCaptionKeepsItsColourOnlyWhereItIsReadable() {
         QFETCH(QColor, designed);

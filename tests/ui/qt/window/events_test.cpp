@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/widgets/error_box.h"
 
 namespace morvanta {
 

@@ -1,45 +1,71 @@
 // Out of memory inside a handler: wherever the allocation fails, the handler ends, the error
 // box says so, and the program goes on; where even the box cannot be built, the error goes
-// to the standard error stream instead.
+// to the standard error stream instead. The failures come from this test's own doubles: the
+// display's frame clock (a run asks it at every change), an event filter on a number box,
+// and the error box itself, which this file puts in place of the program's (error_box.cpp).
 
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QTimer>
+#include <memory>
+#include <new>
 
 #include "tests/ui/qt/form_fixture.h"
-#include "ui/qt/widgets/fault_points.h"
+#include "tests/ui/qt/stepped_frames.h"
+#include "ui/qt/widgets/error_box.h"
 
 namespace morvanta {
+namespace {
+
+// The texts of the error boxes shown, and whether the next one fails to be built.
+QStringList errorBoxes;
+bool errorBoxFails = false;
+
+}  // namespace
+
+void ShowErrorBox(const QString& errorText) {
+    if (std::exchange(errorBoxFails, false)) throw std::bad_alloc();
+    errorBoxes << ErrorBoxText(errorText);
+}
 
 using testkit::FixedClock;
 using testkit::ShowNewForm;
 
 namespace {
 
-// Accepts every error box that shows while it lives, keeping their texts.
-class ErrorBoxWatcher {
-public:
-    ErrorBoxWatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            texts_ << box->text();
-            box->accept();
-        });
-        timer_.start();
-    }
-    QStringList Texts() const { return texts_; }
-
-private:
-    QTimer timer_;
-    QStringList texts_;
+// Where the allocation fails.
+enum class Fault {
+    HandingAChange,  // a part of the window handing a run's change to the screen
+    Painting         // a number box painting itself (called by the toolkit)
 };
+
+// Raises std::bad_alloc once, the next time a number box paints.
+class FailingPaint : public QObject {
+public:
+    explicit FailingPaint(QWidget* box) { box->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        watched->removeEventFilter(this);
+        throw std::bad_alloc();
+    }
+};
+
+// Makes the allocation fail once, at the next time the fault's place is reached.
+void Arm(Fault fault, TForm1& form) {
+    if (fault == Fault::Painting) {
+        new FailingPaint(form.Edit2);  // deleted with the box
+        return;
+    }
+    // The run asks once as it starts, and then at every change.
+    testkit::WhenRefreshAsked([asked = std::make_shared<int>(0)] {
+        if (++*asked < 2) return;
+        testkit::WhenRefreshAsked({});
+        throw std::bad_alloc();
+    });
+}
 
 // What the program writes to its standard error stream while this lives.
 class StderrCapture {
@@ -86,37 +112,37 @@ private slots:
         form_->RadioGroup1->SetItemIndex(0);  // one trial
     }
     void cleanup() {
-        DisarmFaults();
+        testkit::WhenRefreshAsked({});
+        errorBoxes.clear();
+        errorBoxFails = false;
         form_.reset();
     }
 
     void outOfMemoryInAHandlerShowsTheErrorBox_data() {
-        QTest::addColumn<FaultPoint>("point");
-        QTest::newRow("number box takes a number") << FaultPoint::NumberBoxShow;
-        QTest::newRow("number box paints") << FaultPoint::NumberBoxPaint;
+        QTest::addColumn<Fault>("fault");
+        QTest::newRow("a change handed to the screen") << Fault::HandingAChange;
+        QTest::newRow("number box paints") << Fault::Painting;
     }
     void outOfMemoryInAHandlerShowsTheErrorBox() {
-        QFETCH(FaultPoint, point);
+        QFETCH(Fault, fault);
         QTest::failOnWarning(QRegularExpression("[Rr]ecursive"));
-        ErrorBoxWatcher boxes;
-        ArmFault(point);
+        Arm(fault, *form_);
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
-        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }, testkit::PatienceMs),
+        QVERIFY2(QTest::qWaitFor([&] { return !errorBoxes.isEmpty(); }, testkit::PatienceMs),
                  "no error box showed");
-        QCOMPARE(boxes.Texts(), QStringList{"std::bad_alloc."});
+        QCOMPARE(errorBoxes, QStringList{"std::bad_alloc."});
         QVERIFY2(form_->Memo1->toPlainText().isEmpty(), "the failed run went on to its end");
         ExpectTheProgramGoesOn();
     }
 
     void outOfMemoryOutsideAHandlerShowsTheBoxAfterTheEvent() {
         QTest::failOnWarning(QRegularExpression("[Rr]ecursive"));
-        ErrorBoxWatcher boxes;
-        ArmFault(FaultPoint::NumberBoxPaint);
-        form_->Edit1->repaint();
-        QCOMPARE(boxes.Texts(), QStringList{});
-        QVERIFY2(QTest::qWaitFor([&] { return !boxes.Texts().isEmpty(); }, testkit::PatienceMs),
+        Arm(Fault::Painting, *form_);
+        form_->Edit2->repaint();
+        QCOMPARE(errorBoxes, QStringList{});
+        QVERIFY2(QTest::qWaitFor([&] { return !errorBoxes.isEmpty(); }, testkit::PatienceMs),
                  "no error box showed");
-        QCOMPARE(boxes.Texts(), QStringList{"std::bad_alloc."});
+        QCOMPARE(errorBoxes, QStringList{"std::bad_alloc."});
         ExpectTheProgramGoesOn();
     }
 
@@ -124,17 +150,16 @@ private slots:
         outOfMemoryInAHandlerShowsTheErrorBox_data();
     }
     void outOfMemoryInTheErrorBoxGoesToStandardError() {
-        QFETCH(FaultPoint, point);
-        ErrorBoxWatcher boxes;
+        QFETCH(Fault, fault);
         StderrCapture stderrText;
-        ArmFault(point);
-        ArmFault(FaultPoint::ErrorBox);
+        Arm(fault, *form_);
+        errorBoxFails = true;
         QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return stderrText.HasText(); }, testkit::PatienceMs));
         QApplication::processEvents();  // an error box, had one been asked for
         const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
         QCOMPARE(stderrText.Text(), program + ": std::bad_alloc.\n");
-        QCOMPARE(boxes.Texts(), QStringList{});
+        QCOMPARE(errorBoxes, QStringList{});
         ExpectTheProgramGoesOn();
     }
 

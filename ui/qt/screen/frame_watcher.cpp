@@ -1,4 +1,4 @@
-#include "ui/qt/window/frame_watcher.h"
+#include "ui/qt/screen/frame_watcher.h"
 
 #include <xcb/xcb.h>
 
