@@ -53,9 +53,10 @@ std::string ApplyOutcomeValue(std::string_view name, const std::string& value,
 
 std::string CheckOutcomeOptions(const OutcomeOptions& outcomes, const LessonOptions& lesson,
                                 int scenarioItem, const std::string& csvPath) {
-    if (!outcomes.outcomeMapPath.empty() && scenarioItem == StartPointItem)
-        return "--outcome-map-csv needs a scenario with fixed coefficients (1, 2 or 3): "
-               "start-point draws its own every trial";
+    if ((outcomes.outcomeMap || !outcomes.outcomeMapPath.empty()) && scenarioItem == StartPointItem)
+        return std::string(outcomes.outcomeMap ? "--outcome-map" : "--outcome-map-csv") +
+               " needs a scenario with fixed coefficients (1, 2 or 3): start-point draws its "
+               "own every trial";
     int toStandardOutput = 0;
     for (const std::string* path :
          {&csvPath, &lesson.timeCoursePath, &outcomes.outcomeMapPath, &outcomes.summaryPath})
