@@ -76,8 +76,8 @@ std::string OutcomeUsageText() {
            "                       (n1_start,n2_start,steps,outcome,extinct; '-': standard\n"
            "                       output)\n"
            "  --runs=R             R runs, 1 to 100000, seeded MS, MS+1, ... (wrapping at\n"
-           "                       midnight); the CSV holds every run's trials, the PNG shows\n"
-           "                       the last run\n"
+           "                       midnight); the tables hold every run's trials, the\n"
+           "                       pictures show the last run\n"
            "  --summary=FILE       write the share of each outcome over all trials, with its\n"
            "                       95% Wilson interval, as CSV ('-': standard output)\n";
 }
