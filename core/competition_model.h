@@ -41,8 +41,8 @@ struct ModelState {
 
 // A pair of densities in the number type a step is computed in: double for a trial, a lane
 // of many starts for the outcome map, a dual number for the step's derivatives. A Number is
-// made from a double and takes +, -, *, / with doubles and with itself; its comparisons give
-// something that | combines.
+// made from a double and takes +, -, *, / with doubles and with itself; the stop rules
+// compare it with doubles.
 template <class Number>
 using Pair = std::array<Number, 2>;
 
@@ -93,16 +93,16 @@ Pair<Number> Stepped(const Dynamics& d, const Pair<Number>& N) {
 // The stop rules after a step (stepCount counts it): the step limit, a density below the
 // extinction level, or a density at its capacity.
 template <class Number>
-auto ExtinctIn(const Pair<Number>& N) {
-    return (N[0] < ExtinctionLevel) | (N[1] < ExtinctionLevel);
+bool ExtinctIn(const Pair<Number>& N) {
+    return N[0] < ExtinctionLevel || N[1] < ExtinctionLevel;
 }
 template <class Number>
-auto AtCapacityIn(const Pair<Number>& N, const Vector2& K) {
-    return (N[0] >= K[0]) | (N[1] >= K[1]);
+bool AtCapacityIn(const Pair<Number>& N, const Vector2& K) {
+    return N[0] >= K[0] || N[1] >= K[1];
 }
 template <class Number>
-auto StopsAfter(const Pair<Number>& N, const Vector2& K, int stepCount) {
-    return ExtinctIn(N) | AtCapacityIn(N, K) | (stepCount >= MaxSteps);
+bool StopsAfter(const Pair<Number>& N, const Vector2& K, int stepCount) {
+    return stepCount >= MaxSteps || ExtinctIn(N) || AtCapacityIn(N, K);
 }
 
 // Sets the growth rates and capacities, once per run.
