@@ -74,7 +74,11 @@ TEST(OneStep, EveryCallerFollowsTheModelsTrajectories) {
         CompetitionSystem own = *FixedSystemOf(s.scenario);
         own.a12 = s.a12;
         own.a21 = s.a21;
-        for (const FieldSample& f : DirectionField(own, 1.0, 5)) {
+        const std::vector<FieldSample> field = DirectionField(own, 1.0, 5);
+        ASSERT_EQ(field.size(), 25U);
+        EXPECT_DOUBLE_EQ(field[6].n1, 0.3) << "row by row, at the centres of the cells";
+        EXPECT_DOUBLE_EQ(field[6].n2, 0.3);
+        for (const FieldSample& f : field) {
             ModelState model;
             InitRunParameters(model);
             model.A = {{{DiagonalCoefficient, s.a12}, {s.a21, DiagonalCoefficient}}};
