@@ -216,6 +216,7 @@ TEST_F(BatchProgram, CarelessScriptsGetThePromisedStatusAndKeepTheirFiles) {
         {"$P --batch --seed 5 --trials 1 --csv /proc/self/fd/1 >> log.txt", 0, "OLD\ntrial,seed,",
          ""},
         {"$P --batch --seed 5 --trials 1 --csv /dev/fd/2 2>> log.txt", 0, "OLD\ntrial,seed,", ""},
+        {"$P --batch --seed 5 --trials 1 --csv /dev/fd/3 3>> log.txt", 0, "OLD\ntrial,seed,", ""},
         {"$P --batch --seed 5 --png /dev/stdout >> log.txt", 0, "OLD\n\x89PNG", ""},
         {"$P --batch --seed 5 --png - >> log.txt", 0, "OLD\n\x89PNG", ""},
         {"ln -s /dev/stdout link && $P --batch --seed 5 --csv link >> log.txt", 0,
