@@ -8,14 +8,10 @@ Scenario ScenarioFromItem(int item) {
     return item >= 0 && item < ScenarioCount ? static_cast<Scenario>(item) : Scenario::StartPoint;
 }
 
-Vector2 MatVec2(const Matrix2& A, const Vector2& N) {
-    Vector2 product{};
-    for (std::size_t i = 0; i < 2; ++i) {
-        double sum = 0.0;
-        for (std::size_t j = 0; j < 2; ++j) sum = sum + A[i][j] * N[j];
-        product[i] = sum;
-    }
-    return product;
+Dynamics DynamicsOf(const ModelState& model, Scenario scenario) {
+    // In the reversed scenario species 2 shrinks below its capacity and grows above it.
+    const double g2 = scenario == Scenario::ReversedGrowth ? -1.0 * model.r[1] : model.r[1];
+    return {model.A, {model.r[0], g2}, model.K};
 }
 
 void InitRunParameters(ModelState& model) {
@@ -52,30 +48,15 @@ void SetUpTrial(ModelState& model, Scenario scenario) {
 }
 
 void Step(ModelState& model, Scenario scenario) {
-    const Vector2 AN = MatVec2(model.A, model.N);
-    // In the reversed scenario species 2 shrinks below its capacity and grows above it.
-    const Vector2 g{model.r[0],
-                    scenario == Scenario::ReversedGrowth ? -1.0 * model.r[1] : model.r[1]};
-    Vector2 dN{};
-    for (std::size_t i = 0; i < 2; ++i) {
-        const double growth = g[i] * model.N[i];
-        const double load = AN[i] / model.K[i];
-        dN[i] = growth * (1.0 - load);
-    }
-    for (std::size_t i = 0; i < 2; ++i) model.N[i] = dN[i] * TimeStep + model.N[i];
+    model.N = Stepped(DynamicsOf(model, scenario), model.N);
 }
 
-bool AnyExtinct(const ModelState& model) {
-    return model.N[0] < ExtinctionLevel || model.N[1] < ExtinctionLevel;
-}
+bool AnyExtinct(const ModelState& model) { return ExtinctIn(model.N); }
 
-bool AnyAtCapacity(const ModelState& model) {
-    return model.N[0] >= model.K[0] || model.N[1] >= model.K[1];
-}
+bool AnyAtCapacity(const ModelState& model) { return AtCapacityIn(model.N, model.K); }
 
 bool ShouldStop(const ModelState& model, int stepCount) {
-    if (stepCount >= MaxSteps || AnyExtinct(model)) return true;
-    return AnyAtCapacity(model);
+    return StopsAfter(model.N, model.K, stepCount);
 }
 
 }  // namespace morvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace morvanta {
 
@@ -38,8 +39,71 @@ struct ModelState {
     Matrix2 A{};  // competition coefficients
 };
 
+// A pair of densities in the number type a step is computed in: double for a trial, a lane
+// of many starts for the outcome map, a dual number for the step's derivatives. A Number is
+// made from a double and takes +, -, *, / with doubles and with itself; the stop rules
+// compare it with doubles.
+template <class Number>
+using Pair = std::array<Number, 2>;
+
+// What a step needs besides the densities: the competition matrix, each species' growth term
+// (species 2's negated in the reversed scenario) and the capacities.
+struct Dynamics {
+    Matrix2 A{};
+    Vector2 g{};
+    Vector2 K{};
+};
+
+// The dynamics of a model state under a scenario's growth terms.
+Dynamics DynamicsOf(const ModelState& model, Scenario scenario);
+
 // The product A N, each row summed left to right from 0.0.
-Vector2 MatVec2(const Matrix2& A, const Vector2& N);
+template <class Number>
+Pair<Number> MatVec2(const Matrix2& A, const Pair<Number>& N) {
+    Pair<Number> product{Number(0.0), Number(0.0)};
+    for (std::size_t i = 0; i < 2; ++i) {
+        Number sum(0.0);
+        for (std::size_t j = 0; j < 2; ++j) sum = sum + A[i][j] * N[j];
+        product[i] = sum;
+    }
+    return product;
+}
+
+// The change of one step, in this order of operations: g N, (A N) / K, one minus it, their
+// product, times the time step:  dN_i = (g_i N_i) (1 - (A N)_i / K_i) dt.
+template <class Number>
+Pair<Number> StepChange(const Dynamics& d, const Pair<Number>& N) {
+    const Pair<Number> AN = MatVec2(d.A, N);
+    Pair<Number> change{Number(0.0), Number(0.0)};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Number growth = d.g[i] * N[i];
+        const Number load = AN[i] / d.K[i];
+        change[i] = (growth * (1.0 - load)) * TimeStep;
+    }
+    return change;
+}
+
+// The densities after one step: N + dN, both from the densities before it.
+template <class Number>
+Pair<Number> Stepped(const Dynamics& d, const Pair<Number>& N) {
+    const Pair<Number> change = StepChange(d, N);
+    return {change[0] + N[0], change[1] + N[1]};
+}
+
+// The stop rules after a step (stepCount counts it): the step limit, a density below the
+// extinction level, or a density at its capacity.
+template <class Number>
+bool ExtinctIn(const Pair<Number>& N) {
+    return N[0] < ExtinctionLevel || N[1] < ExtinctionLevel;
+}
+template <class Number>
+bool AtCapacityIn(const Pair<Number>& N, const Vector2& K) {
+    return N[0] >= K[0] || N[1] >= K[1];
+}
+template <class Number>
+bool StopsAfter(const Pair<Number>& N, const Vector2& K, int stepCount) {
+    return stepCount >= MaxSteps || ExtinctIn(N) || AtCapacityIn(N, K);
+}
 
 // Sets the growth rates and capacities, once per run.
 void InitRunParameters(ModelState& model);

@@ -6,23 +6,44 @@
 namespace morvanta {
 namespace {
 
-// Whether the equilibrium n of the one-step map is stable. The map's Jacobian is
-//   J_ij = [i = j] (1 + g_i (1 - (A n)_i / K_i)) - g_i n_i A_ij / K_i,
-// and a 2x2 map is stable when both eigenvalues lie inside the unit circle (Jury):
+// A number with its derivatives by the two start densities: the model's own step, taken in
+// it, gives the step's Jacobian.
+struct Dual {
+    explicit Dual(double v, Vector2 d = {}) : value(v), grad(d) {}
+    double value;
+    Vector2 grad;
+};
+Dual operator+(const Dual& a, const Dual& b) {
+    return Dual(a.value + b.value, {a.grad[0] + b.grad[0], a.grad[1] + b.grad[1]});
+}
+Dual operator*(const Dual& a, const Dual& b) {
+    return Dual(a.value * b.value, {a.grad[0] * b.value + a.value * b.grad[0],
+                                    a.grad[1] * b.value + a.value * b.grad[1]});
+}
+Dual operator*(double c, const Dual& a) { return Dual(c) * a; }
+Dual operator*(const Dual& a, double c) { return a * Dual(c); }
+Dual operator/(const Dual& a, double c) { return a * Dual(1.0 / c); }
+Dual operator-(double c, const Dual& a) { return Dual(c) + -1.0 * a; }
+
+// Whether the equilibrium n of the one-step map is stable: a 2x2 map is stable when both
+// eigenvalues of its Jacobian J lie inside the unit circle (Jury):
 //   |det J| < 1 and |trace J| < 1 + det J.
 bool IsStable(const CompetitionSystem& s, double n1, double n2) {
-    const double load1 = n1 + s.a12 * n2;
-    const double load2 = s.a21 * n1 + n2;
-    const double j11 = 1.0 + s.g1 * (1.0 - load1 / s.k1) - s.g1 * n1 / s.k1;
-    const double j12 = -s.g1 * n1 * s.a12 / s.k1;
-    const double j21 = -s.g2 * n2 * s.a21 / s.k2;
-    const double j22 = 1.0 + s.g2 * (1.0 - load2 / s.k2) - s.g2 * n2 / s.k2;
-    const double trace = j11 + j22;
-    const double det = j11 * j22 - j12 * j21;
+    const Pair<Dual> next =
+        Stepped(DynamicsOf(s), Pair<Dual>{Dual(n1, {1.0, 0.0}), Dual(n2, {0.0, 1.0})});
+    const Vector2& row1 = next[0].grad;
+    const Vector2& row2 = next[1].grad;
+    const double trace = row1[0] + row2[1];
+    const double det = row1[0] * row2[1] - row1[1] * row2[0];
     return std::abs(det) < 1.0 && std::abs(trace) < 1.0 + det;
 }
 
 }  // namespace
+
+Dynamics DynamicsOf(const CompetitionSystem& s) {
+    return {Matrix2{Vector2{DiagonalCoefficient, s.a12}, Vector2{s.a21, DiagonalCoefficient}},
+            Vector2{s.g1, s.g2}, Vector2{s.k1, s.k2}};
+}
 
 std::optional<CompetitionSystem> FixedSystemOf(Scenario scenario) {
     switch (scenario) {

@@ -19,6 +19,9 @@ struct CompetitionSystem {
     double g2 = 0.0;
 };
 
+// The system's step, as the model takes it.
+Dynamics DynamicsOf(const CompetitionSystem& system);
+
 // A point where neither species changes, in densities.
 struct Equilibrium {
     double n1 = 0.0;

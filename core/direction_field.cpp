@@ -2,13 +2,8 @@
 
 namespace morvanta {
 
-Vector2 OneStepChange(const CompetitionSystem& s, double n1, double n2) {
-    // The same operations in the same order as Step: g N, then (A N) / K, then the product.
-    const double load1 = (0.0 + 1.0 * n1) + s.a12 * n2;
-    const double load2 = (0.0 + s.a21 * n1) + 1.0 * n2;
-    const double d1 = (s.g1 * n1) * (1.0 - load1 / s.k1);
-    const double d2 = (s.g2 * n2) * (1.0 - load2 / s.k2);
-    return {d1 * TimeStep, d2 * TimeStep};
+Vector2 OneStepChange(const CompetitionSystem& system, double n1, double n2) {
+    return StepChange(DynamicsOf(system), Vector2{n1, n2});
 }
 
 std::vector<FieldSample> DirectionField(const CompetitionSystem& system, double extent, int cells) {

@@ -31,6 +31,22 @@ test_packages=(
     python3-gi gir1.2-atspi-2.0       # a screen reader's view of the window, read over AT-SPI
 )
 
+# Prints each package named that the status lines on standard input (dpkg-query's
+# "PACKAGE STATUS", e.g. "fonts-lato install ok installed") do not show installed, one a line.
+missing_packages() {
+    local status
+    status=$(cat)
+    for p in "$@"; do
+        grep -qx "$p install ok installed" <<<"$status" || echo "$p"
+    done
+}
+# For the tests: scripts/setup.sh --missing-of PACKAGE... < dpkg-query output
+if [ "${1:-}" = "--missing-of" ]; then
+    shift
+    missing_packages "$@"
+    exit 0
+fi
+
 tests=OFF
 if [ "${1:-}" = "--tests" ]; then
     tests=ON
@@ -39,10 +55,8 @@ fi
 packages=("${program_packages[@]}")
 [ "$tests" = ON ] && packages+=("${test_packages[@]}")
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+mapfile -t missing < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+                       missing_packages "${packages[@]}")
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

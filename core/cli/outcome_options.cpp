@@ -53,9 +53,10 @@ std::string ApplyOutcomeValue(std::string_view name, const std::string& value,
 
 std::string CheckOutcomeOptions(const OutcomeOptions& outcomes, const LessonOptions& lesson,
                                 int scenarioItem, const std::string& csvPath) {
-    if (!outcomes.outcomeMapPath.empty() && scenarioItem == StartPointItem)
-        return "--outcome-map-csv needs a scenario with fixed coefficients (1, 2 or 3): "
-               "start-point draws its own every trial";
+    if ((outcomes.outcomeMap || !outcomes.outcomeMapPath.empty()) && scenarioItem == StartPointItem)
+        return std::string(outcomes.outcomeMap ? "--outcome-map" : "--outcome-map-csv") +
+               " needs a scenario with fixed coefficients (1, 2 or 3): start-point draws its "
+               "own every trial";
     int toStandardOutput = 0;
     for (const std::string* path :
          {&csvPath, &lesson.timeCoursePath, &outcomes.outcomeMapPath, &outcomes.summaryPath})
@@ -75,8 +76,8 @@ std::string OutcomeUsageText() {
            "                       (n1_start,n2_start,steps,outcome,extinct; '-': standard\n"
            "                       output)\n"
            "  --runs=R             R runs, 1 to 100000, seeded MS, MS+1, ... (wrapping at\n"
-           "                       midnight); the CSV holds every run's trials, the PNG shows\n"
-           "                       the last run\n"
+           "                       midnight); the tables hold every run's trials, the\n"
+           "                       pictures show the last run\n"
            "  --summary=FILE       write the share of each outcome over all trials, with its\n"
            "                       95% Wilson interval, as CSV ('-': standard output)\n";
 }

@@ -27,13 +27,17 @@ std::vector<TimeCourse> TimeCoursesOf(const std::vector<TrialRecord>& records) {
 }
 
 void WriteTimeCourseCsv(std::ostream& out, const std::vector<TimeCourse>& courses) {
-    out << "trial,step,n1,n2\n";
-    for (const TimeCourse& course : courses) {
-        for (std::size_t step = 0; step < course.densities.size(); ++step) {
-            const Vector2& n = course.densities[step];
-            out << course.trial << ',' << step << ',' << ShortestText(n[0]) << ','
-                << ShortestText(n[1]) << '\n';
-        }
+    WriteTimeCourseCsvHeader(out);
+    for (const TimeCourse& course : courses) WriteTimeCourseCsvRows(out, course);
+}
+
+void WriteTimeCourseCsvHeader(std::ostream& out) { out << "trial,step,n1,n2\n"; }
+
+void WriteTimeCourseCsvRows(std::ostream& out, const TimeCourse& course) {
+    for (std::size_t step = 0; step < course.densities.size(); ++step) {
+        const Vector2& n = course.densities[step];
+        out << course.trial << ',' << step << ',' << ShortestText(n[0]) << ',' << ShortestText(n[1])
+            << '\n';
     }
 }
 

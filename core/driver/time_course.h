@@ -23,6 +23,9 @@ std::vector<TimeCourse> TimeCoursesOf(const std::vector<TrialRecord>& records);
 
 // A header line, then one line per step of every trial; densities read back exactly.
 void WriteTimeCourseCsv(std::ostream& out, const std::vector<TimeCourse>& courses);
+// The two parts of it, for a table written a trial at a time.
+void WriteTimeCourseCsvHeader(std::ostream& out);
+void WriteTimeCourseCsvRows(std::ostream& out, const TimeCourse& course);
 
 // The time course figure of the trials, over the whole surface.
 void DrawTimeCourses(PlotSurface& surface, const std::vector<TimeCourse>& courses);

@@ -57,7 +57,15 @@ std::string ShortestText(double value) {
 }
 
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {
+    WriteTrialsCsvHeader(out);
+    WriteTrialsCsvRows(out, records);
+}
+
+void WriteTrialsCsvHeader(std::ostream& out) {
     out << "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
+}
+
+void WriteTrialsCsvRows(std::ostream& out, const std::vector<TrialRecord>& records) {
     for (const TrialRecord& r : records) {
         out << r.trial << ',' << r.seed << ',' << static_cast<int>(r.scenario) << ','
             << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ',' << ShortestText(r.start[0])

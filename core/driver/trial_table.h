@@ -54,6 +54,9 @@ std::string ShortestText(double value);
 
 // A header line, then one line per trial; doubles read back exactly.
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
+// The two parts of it, for a table written a run at a time.
+void WriteTrialsCsvHeader(std::ostream& out);
+void WriteTrialsCsvRows(std::ostream& out, const std::vector<TrialRecord>& records);
 
 // One short log line: how many trials lost species 2, how many species 1, how many both, and
 // how many neither; each trial counts once.

@@ -51,7 +51,8 @@ TEST(CompetitionModel, RandomStartScenariosDrawBothDensities) {
 }
 
 TEST(CompetitionModel, MatVec2IsRowTimesVector) {
-    const Vector2 product = MatVec2(Matrix2{Vector2{1.0, 2.0}, Vector2{3.0, 4.0}}, {5.0, 7.0});
+    const Vector2 product =
+        MatVec2(Matrix2{Vector2{1.0, 2.0}, Vector2{3.0, 4.0}}, Vector2{5.0, 7.0});
     EXPECT_EQ(product, (Vector2{19.0, 43.0}));
 }
 

@@ -23,6 +23,12 @@ TEST(Equilibria, MildHasOneStableCoexistencePointReversedHasNone) {
     ASSERT_EQ(mild.size(), 4U);
     EXPECT_NEAR(mild[3].n1, 0.5, 1e-12);
     for (const Equilibrium& e : mild) EXPECT_EQ(e.stable, &e == &mild[3]) << e.n1 << ", " << e.n2;
+    // a12 0.5, a21 0.7: N1 = (0.9 - 0.5 * 0.9) / (1 - 0.35), N2 = (0.9 - 0.7 * 0.9) / 0.65.
+    const auto asymmetric = EquilibriaInQuadrant({0.5, 0.7, 0.9, 0.9, 0.03, 0.03});
+    ASSERT_EQ(asymmetric.size(), 4U);
+    EXPECT_NEAR(asymmetric[3].n1, 0.45 / 0.65, 1e-12);
+    EXPECT_NEAR(asymmetric[3].n2, 0.27 / 0.65, 1e-12);
+    EXPECT_TRUE(asymmetric[3].stable);
     for (const Equilibrium& e : EquilibriaInQuadrant(*FixedSystemOf(Scenario::ReversedGrowth)))
         EXPECT_FALSE(e.stable) << e.n1 << ", " << e.n2;
 }

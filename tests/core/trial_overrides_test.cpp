@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/direction_field.h"
 #include "core/uniform_random.h"
 
 namespace morvanta {
@@ -29,24 +28,6 @@ TEST(TrialOverrides, OwnCoefficientsReplaceThePresetsAndKeepTheDraws) {
             EXPECT_EQ(own.A, preset.A) << "it draws its own coefficients";
         else
             EXPECT_EQ(own.A, (Matrix2{Vector2{1.0, 0.6}, Vector2{1.4, 1.0}}));
-    }
-}
-
-TEST(DirectionField, EachArrowIsOneStepOfTheModel) {
-    for (const Scenario scenario : {Scenario::CompSevere, Scenario::ReversedGrowth}) {
-        const std::vector<FieldSample> field =
-            DirectionField(*FixedSystemOf(scenario, Own), 1.2, 4);
-        ASSERT_EQ(field.size(), 16U);
-        EXPECT_DOUBLE_EQ(field[5].n1, 0.45);
-        for (const FieldSample& s : field) {
-            ModelState model;
-            InitRunParameters(model);
-            model.A = {Vector2{1.0, 0.6}, Vector2{1.4, 1.0}};
-            model.N = {s.n1, s.n2};
-            Step(model, scenario);
-            EXPECT_EQ(s.n1 + s.d1, model.N[0]) << s.n1 << ',' << s.n2;
-            EXPECT_EQ(s.n2 + s.d2, model.N[1]) << s.n1 << ',' << s.n2;
-        }
     }
 }
 

@@ -75,6 +75,8 @@ else
     grep -q '<id>morvanta</id>' "$metainfo" || fail "the metainfo's id is not 'morvanta'"
     grep -q '<launchable type="desktop-id">morvanta.desktop</launchable>' "$metainfo" ||
         fail "the metainfo does not launch morvanta.desktop"
+    grep -q '<binary>morvanta</binary>' "$metainfo" ||
+        fail "the metainfo does not provide the program morvanta"
 fi
 
 # The manual page and the changelog, compressed as Debian keeps them.

@@ -50,13 +50,10 @@ TEST(CommandLine, RefusesAnythingElseWithAReason) {
         {"--batch", "extra"},
         {"--seed", "0"},  // a batch option without --batch
         {"--batch", "--seed"},
-        {"--batch", "--seed", "86400000"},
-        {"--batch", "--seed=-1"},
         {"--batch", "--seed=+5"},
         {"--batch", "--seed=99999999999999999999"},
         {"--batch", "--trials=5"},
         {"--batch", "--trials=010"},
-        {"--batch", "--scenario=4"},
         {"--batch", "--scenario=Comp-Severe"},
         {"--batch", "--csv="},
         {"--batch", "--png"}};
@@ -64,6 +61,38 @@ TEST(CommandLine, RefusesAnythingElseWithAReason) {
         const CommandLine c = ParseCommandLine(arguments);
         EXPECT_EQ(c.action, Action::Refuse) << "accepted: " << ::testing::PrintToString(arguments);
         EXPECT_FALSE(c.error.empty()) << ::testing::PrintToString(arguments);
+    }
+}
+
+TEST(CommandLine, EveryBoundIsAcceptedAndTheNextValueRefused) {
+    const struct {
+        std::vector<std::string> accepted, refused;
+    } bounds[] = {
+        {{"--seed=0"}, {"--seed=-1"}},
+        {{"--seed=86399999"}, {"--seed=86400000"}},
+        {{"--trials=1"}, {"--trials=0"}},
+        {{"--trials=100"}, {"--trials=101"}},
+        {{"--scenario=0"}, {"--scenario=-1"}},
+        {{"--scenario=3"}, {"--scenario=4"}},
+        {{"--scenario=1", "--grid=10"}, {"--scenario=1", "--grid=9"}},
+        {{"--scenario=1", "--grid=400"}, {"--scenario=1", "--grid=401"}},
+        {{"--runs=1"}, {"--runs=0"}},
+        {{"--runs=100000"}, {"--runs=100001"}},
+        {{"--scenario=1", "--a12=0", "--a21=0"}, {"--scenario=1", "--a12=-0.001", "--a21=0"}},
+        {{"--scenario=1", "--a12=3", "--a21=3"}, {"--scenario=1", "--a12=3", "--a21=3.001"}},
+        {{"--scenario=1", "--start=1e-9,1"}, {"--scenario=1", "--start=0,1"}},
+        {{"--scenario=1", "--start=1,1"}, {"--scenario=1", "--start=1,1.001"}},
+        {{"--scenario=1", "--outcome-map"}, {"--scenario=0", "--outcome-map"}},
+        {{"--scenario=1", "--outcome-map-csv=m.csv"}, {"--scenario=0", "--outcome-map-csv=m.csv"}},
+    };
+    for (const auto& b : bounds) {
+        std::vector<std::string> accepted{"--batch"}, refused{"--batch"};
+        accepted.insert(accepted.end(), b.accepted.begin(), b.accepted.end());
+        refused.insert(refused.end(), b.refused.begin(), b.refused.end());
+        const CommandLine a = ParseCommandLine(accepted);
+        EXPECT_EQ(a.action, Action::Batch) << ::testing::PrintToString(accepted) << ": " << a.error;
+        EXPECT_EQ(ParseCommandLine(refused).action, Action::Refuse)
+            << "accepted: " << ::testing::PrintToString(refused);
     }
 }
 

@@ -46,5 +46,21 @@ TEST(LessonRun, TheTimeCourseIsEveryStepTheRunDrew) {
     EXPECT_EQ(steps, drawn);
 }
 
+TEST(LessonRun, TheTimeCourseHighlightsTheLastTrial) {
+    // Two one-step trials. The step axis ends at step 1: step 0 is pixel 40, step 1 pixel 380;
+    // density d is pixel 360 - 320 d. Species 1 of the first trial, 0.5 then 0.25, is drawn
+    // faint (40 % of its orange over navy: 102,64,102); of the last, 1.0 then 0.5, bright.
+    const std::vector<TimeCourse> courses = {{1, {{0.5, 0.5}, {0.25, 0.75}}},
+                                             {2, {{1.0, 0.0}, {0.5, 0.5}}}};
+    testkit::Journal journal;
+    testkit::RecordingSurface surface(journal);
+    DrawTimeCourses(surface, courses);
+    const auto at = [&](const std::vector<std::string>& run) {
+        return std::search(journal.begin(), journal.end(), run.begin(), run.end()) != journal.end();
+    };
+    EXPECT_TRUE(at({"SetPenColor 102,64,102", "MoveTo 40 200", "LineTo 380 280"}));
+    EXPECT_TRUE(at({"SetPenColor 255,160,64", "MoveTo 40 40", "LineTo 380 200"}));
+}
+
 }  // namespace
 }  // namespace morvanta

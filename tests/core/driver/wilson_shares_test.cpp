@@ -53,6 +53,10 @@ TEST(SessionCounts, EachSystemAddsUpItsOwnRunsAsOneLine) {
     session.Add(Scenario::CompSevere, 0.6, 1.4, {TrialRecord{.end = {0.5, 0.5}}});
     const EndCounts& severe = session.Add(Scenario::CompSevere, 1.5, 1.5, run);
     EXPECT_EQ(severe.Trials(), 80) << "the other coefficients are counted apart";
+    EXPECT_EQ(session.Add(Scenario::CompSevere, 1.4, 0.6, run).Trials(), 40)
+        << "a12 and a21 swapped are another system";
+    EXPECT_EQ(session.Add(Scenario::ReversedGrowth, 1.5, 1.5, run).Trials(), 40)
+        << "another scenario with the same coefficients is another system";
     // 40 of 80 is 39.3% .. 60.7%; 0 of 80 reaches 4.6%.
     EXPECT_EQ(SharesLine(severe),
               "Shares (80 trials): sp.2 50% (39-61), sp.1 50% (39-61), both 0% (0-5), "

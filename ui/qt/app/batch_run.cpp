@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <optional>
+#include <sstream>
 
-#include "core/driver/run_driver.h"
 #include "core/driver/scenario_isoclines.h"
 #include "core/driver/trial_table.h"
 #include "core/system_clock.h"
 #include "plot/phase_plot.h"
+#include "session/batch_runs.h"
 #include "ui/qt/app/application.h"
 #include "ui/qt/app/export_files.h"
 #include "ui/qt/app/lesson_batch.h"
@@ -41,18 +43,6 @@ void Say(const std::string& name, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), text.c_str());
 }
 
-class BatchSettings : public RunSettings {
-public:
-    explicit BatchSettings(const BatchOptions& options) : options_(options) {}
-    int TrialsChoice() const override { return options_.trialsItem; }
-    int ScenarioChoice() const override { return options_.scenarioItem; }
-    bool OutcomeShapes() const override { return options_.outcomeShapes; }
-    TrialOverrides Overrides() const override { return OverridesOf(options_.lesson); }
-
-private:
-    const BatchOptions& options_;
-};
-
 // Where no font can be found the plot's labels come out as boxes.
 void WarnWithoutFonts(const std::string& name) {
     QFont label = InstalledFont(QString::fromLatin1(LabelFace));
@@ -74,22 +64,23 @@ int RunBatch(const BatchOptions& options, char* program) {
 
     PlotImage plot;  // the window's plot surface without the window: the same pixels
     OutcomeMaps maps;
-    TrialTable observer([&] {
+    TrialTable lastRun([&] {
         DrawOutcomeField(plot, options, maps);  // under everything else
         DrawLessonField(plot, options);
         if (options.isoclines)
             DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem),
                                   OverridesOf(options.lesson));
     });
-    const BatchSettings settings(options);
-    SilentOutlets outlets;
-    // Every run but the last only counts; the last is drawn, as the window would show it.
-    const std::uint32_t firstSeed = FirstSeed(options);
-    std::vector<TrialRecord> records = RunEarlierRuns(options, settings, firstSeed);
-    const FixedClock clock = FixedClock::ForSeed(SeedOfRun(firstSeed, options.outcomes.runs - 1));
-    // The surface clips the empty plot's rectangle, so any size that covers it will do.
-    RunTrials(settings, outlets, plot, clock, MapWidth, MapHeight, observer);
-    records.insert(records.end(), observer.Records().begin(), observer.Records().end());
+    // The tables are written as each run ends, each to its file's temporary copy; only the
+    // last run is kept, to be drawn.
+    std::optional<OutputFile> trials, timeCourse;
+    if (!options.csvPath.empty()) trials.emplace(options.csvPath);
+    if (!options.lesson.timeCoursePath.empty()) timeCourse.emplace(options.lesson.timeCoursePath);
+    Progress progress(options.outcomes.runs);
+    const EndCounts counts = RunBatchRuns(
+        options, plot, lastRun,
+        {trials ? &trials->Stream() : nullptr, timeCourse ? &timeCourse->Stream() : nullptr},
+        [&progress](long runs) { progress.Done(runs); });
 
     int status = 0;
     const auto report = [&](const std::string& error) {
@@ -97,10 +88,17 @@ int RunBatch(const BatchOptions& options, char* program) {
         Say(name, error);
         status = ExitFailed;
     };
-    if (!options.csvPath.empty()) report(SaveTrialsCsv(options.csvPath, records));
+    if (trials) report(trials->Close());
     if (!options.pngPath.empty()) report(SavePlotPng(options.pngPath, plot.Image()));
-    for (const std::string& error : WriteLessonFiles(options, records)) report(error);
-    for (const std::string& error : WriteOutcomeFiles(options, records, maps)) report(error);
+    if (timeCourse) report(timeCourse->Close());
+    if (!options.lesson.timeCoursePngPath.empty())
+        report(SaveTimeCoursePng(options.lesson.timeCoursePngPath, lastRun.Records()));
+    report(SaveOutcomeMapCsv(options, maps));
+    if (!options.outcomes.summaryPath.empty()) {
+        std::ostringstream summary;
+        WriteSummaryCsv(summary, counts);
+        report(SaveTextFile(options.outcomes.summaryPath, summary.str()));
+    }
     return status;
 }
 

@@ -83,27 +83,6 @@ int StandardStreamAt(const std::string& path) {
     return -1;
 }
 
-std::string WriteStream(const std::string& path, int fd, std::string_view bytes) {
-    if (closedAtStart[static_cast<std::size_t>(fd)]) return CannotWrite(path, EBADF);
-    if (const int error = WriteAll(fd, bytes)) return CannotWrite(path, error);
-    return {};
-}
-
-std::string WriteInPlace(const std::string& path, std::string_view bytes) {
-    if (const int stream = StandardStreamAt(path); stream >= 0)
-        return WriteStream(path, stream, bytes);
-    struct stat target {};
-    // A regular file reached through /proc/ or /dev/ is open in some process: add to it
-    // rather than overwrite what it holds.
-    const bool regular = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
-    const int fd = ::open(
-        path.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC | (regular ? O_APPEND : 0), 0666);
-    if (fd < 0) return CannotWrite(path, errno);
-    int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0) error = errno;
-    return error ? CannotWrite(path, error) : std::string();
-}
-
 // A new file beside target, made with the default permissions; -1 when none can be made.
 int OpenTemporaryBeside(const std::string& target, std::string& temporary) {
     static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -117,30 +96,6 @@ int OpenTemporaryBeside(const std::string& target, std::string& temporary) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
-}
-
-std::string Replace(const std::string& path, std::string_view bytes) {
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    // A symlink stays; the file it points to is replaced.
-    std::error_code resolved;
-    const std::string target = exists ? fs::canonical(path, resolved).string() : path;
-    if (resolved) return CannotWrite(path, resolved.value());
-
-    std::string temporary;
-    const int fd = OpenTemporaryBeside(target, temporary);
-    if (fd < 0) return CannotWrite(path, errno);
-    int error = 0;
-    if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
-    if (!error) error = WriteAll(fd, bytes);
-    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temporary.c_str());
-        return CannotWrite(path, error);
-    }
-    return {};
 }
 
 }  // namespace
@@ -165,9 +120,79 @@ bool PathOnlyReaches(const std::string& path) {
     return !S_ISREG(target.st_mode) || StandardStreamAt(path) >= 0;
 }
 
+OutputFile::OutputFile(const std::string& path) : path_(path) {
+    const int stream = path == "-" ? STDOUT_FILENO : StandardStreamAt(path);
+    if (stream >= 0) {
+        // One of the program's standard streams: written through it.
+        if (closedAtStart[static_cast<std::size_t>(stream)]) error_ = EBADF;
+        fd_ = stream;
+        return;
+    }
+    own_ = true;
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (PathOnlyReaches(path)) {
+        // A regular file reached through /proc/ or /dev/ is open in some process: add to it
+        // rather than overwrite what it holds.
+        const bool regular = exists && S_ISREG(old.st_mode);
+        fd_ = ::open(path.c_str(),
+                     O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC | (regular ? O_APPEND : 0), 0666);
+        if (fd_ < 0) error_ = errno;
+        return;
+    }
+    // A symlink stays; the file it points to is replaced.
+    std::error_code resolved;
+    const std::string target = exists ? fs::canonical(path, resolved).string() : path;
+    if (resolved) {
+        error_ = resolved.value();
+        return;
+    }
+    fd_ = OpenTemporaryBeside(target, temporary_);
+    if (fd_ < 0) {
+        error_ = errno;
+        temporary_.clear();
+    } else if (exists && ::fchmod(fd_, old.st_mode & 07777) != 0) {
+        error_ = errno;
+    }
+}
+
+OutputFile::~OutputFile() {
+    if (own_ && fd_ >= 0) ::close(fd_);
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+int OutputFile::Buffer::Flush() {
+    const std::string_view bytes(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+    setp(bytes_, bytes_ + sizeof bytes_);
+    if (file_.error_ == 0) file_.error_ = WriteAll(file_.fd_, bytes);
+    return file_.error_ == 0 ? 0 : -1;
+}
+
+OutputFile::Buffer::int_type OutputFile::Buffer::overflow(int_type c) {
+    if (Flush() != 0) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+}
+
+std::string OutputFile::Close() {
+    buffer_.Flush();
+    if (!temporary_.empty() && error_ == 0 && ::fsync(fd_) != 0 && errno != EINVAL) error_ = errno;
+    if (own_ && fd_ >= 0 && ::close(fd_) != 0 && error_ == 0) error_ = errno;
+    fd_ = -1;
+    if (!temporary_.empty() && error_ == 0) {
+        const std::string target = temporary_.substr(0, temporary_.rfind('.'));
+        if (::rename(temporary_.c_str(), target.c_str()) != 0)
+            error_ = errno;
+        else
+            temporary_.clear();
+    }
+    return error_ ? CannotWrite(path_, error_) : std::string();
+}
+
 std::string WriteOutputFile(const std::string& path, std::string_view bytes) {
-    if (path == "-") return WriteStream(path, STDOUT_FILENO, bytes);
-    return PathOnlyReaches(path) ? WriteInPlace(path, bytes) : Replace(path, bytes);
+    OutputFile file(path);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file.Close();
 }
 
 }  // namespace morvanta

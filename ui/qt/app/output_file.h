@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,45 @@ void GuardStandardStreams();
 // a name under /dev/ or /proc/ (through any symlink), anything that is not a regular file or
 // a symlink to one, or a file that is one of the program's own standard streams.
 bool PathOnlyReaches(const std::string& path);
+
+// A file written as the program goes, as WriteOutputFile writes it: a regular file (or a new
+// one) goes to a temporary file beside it that Close renames over it, so that a run that fails
+// part-way (an error, an exception, Close never reached) leaves the old file as it was and no
+// partial file behind. After the first error nothing more is written; Close reports it.
+class OutputFile {
+public:
+    explicit OutputFile(const std::string& path);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    std::ostream& Stream() { return stream_; }
+    // Finishes the file: an empty string on success, else the message WriteOutputFile gives.
+    std::string Close();
+
+private:
+    class Buffer : public std::streambuf {
+    public:
+        explicit Buffer(OutputFile& file) : file_(file) { setp(bytes_, bytes_ + sizeof bytes_); }
+        int Flush();
+
+    protected:
+        int_type overflow(int_type c) override;
+        int sync() override { return Flush(); }
+
+    private:
+        OutputFile& file_;
+        char bytes_[1 << 16];
+    };
+
+    std::string path_;
+    std::string temporary_;  // empty when written in place
+    int fd_ = -1;
+    bool own_ = false;  // whether the descriptor is the file's own, to close
+    int error_ = 0;     // the errno of the first failure
+    Buffer buffer_{*this};
+    std::ostream stream_{&buffer_};
+};
 
 // Writes bytes to path: "-" is standard output. A regular file (or a new one) is written to
 // a temporary file beside it and renamed over it once all is written, so that a failure

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -215,6 +216,7 @@ TEST_F(BatchProgram, CarelessScriptsGetThePromisedStatusAndKeepTheirFiles) {
         {"$P --batch --seed 5 --trials 1 --csv /proc/self/fd/1 >> log.txt", 0, "OLD\ntrial,seed,",
          ""},
         {"$P --batch --seed 5 --trials 1 --csv /dev/fd/2 2>> log.txt", 0, "OLD\ntrial,seed,", ""},
+        {"$P --batch --seed 5 --trials 1 --csv /dev/fd/3 3>> log.txt", 0, "OLD\ntrial,seed,", ""},
         {"$P --batch --seed 5 --png /dev/stdout >> log.txt", 0, "OLD\n\x89PNG", ""},
         {"$P --batch --seed 5 --png - >> log.txt", 0, "OLD\n\x89PNG", ""},
         {"ln -s /dev/stdout link && $P --batch --seed 5 --csv link >> log.txt", 0,
@@ -227,6 +229,8 @@ TEST_F(BatchProgram, CarelessScriptsGetThePromisedStatusAndKeepTheirFiles) {
         // The file size limit fails the write: the old file stays as it was.
         {"ulimit -f 4; $P --batch --trials 100 --csv log.txt", 1, "OLD\n", "File too large"},
         {"ulimit -f 4; $P --batch --trials 100 --png log.txt", 1, "OLD\n", "File too large"},
+        {"ulimit -f 4; $P --batch --scenario 1 --time-course log.txt", 1, "OLD\n",
+         "File too large"},
         // A full device, and standard output closed or full.
         {"$P --batch --csv /dev/full", 1, "OLD\n", "No space left on device"},
         {"$P --batch --csv - > /dev/full", 1, "OLD\n", "No space left on device"},
@@ -488,6 +492,46 @@ TEST_F(BatchProgram, RunsFollowOneMillisecondApartAndTheSummaryCountsThemAll) {
     }
 }
 
+// The peak resident memory of the program run in a shell of its own, in KiB.
+long PeakKibibytes(const std::string& command) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // A child of its own, so that the peak is this command's alone.
+        const int raw = std::system(command.c_str());
+        rusage usage{};
+        ::getrusage(RUSAGE_CHILDREN, &usage);
+        const long peak = WIFEXITED(raw) && WEXITSTATUS(raw) == 0 ? usage.ru_maxrss : -1;
+        if (::write(pipeEnds[1], &peak, sizeof peak) != sizeof peak) ::_exit(1);
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    long peak = -1;
+    if (::read(pipeEnds[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+    ::close(pipeEnds[0]);
+    ::waitpid(child, nullptr, 0);
+    return peak;
+}
+
+TEST_F(BatchProgram, MemoryDoesNotGrowWithTheRuns) {
+    // Each run's rows are written as it ends and the summary only counts: ten times the runs
+    // take no more memory (a table held until the end would add megabytes).
+    const auto peakOf = [&](int runs) {
+        return PeakKibibytes("env -u DISPLAY '" + program_ + "' --batch --trials 10 --seed 5 " +
+                             "--runs " + std::to_string(runs) + " --csv '" + (dir_ / "c").string() +
+                             "' --summary '" + (dir_ / "s").string() +
+                             "' --time-course /dev/null 2>/dev/null");
+    };
+    const long few = peakOf(200);
+    const long many = peakOf(2000);
+    ASSERT_GT(few, 0);
+    ASSERT_GT(many, 0);
+    constexpr long MarginKibibytes = 1024;
+    EXPECT_LE(many, few + MarginKibibytes) << "200 runs: " << few << " KiB, 2000: " << many;
+    EXPECT_GT(fs::file_size(dir_ / "c"), 2000U * 10U * 50U) << "every run's trials are there";
+}
+
 TEST_F(BatchProgram, LessonOptionErrorsExitWith2AndSayWhy) {
     const std::pair<std::string, std::string> refused[] = {
         {"--a12 1 --a21 1", "start-point draws its own"},
@@ -507,6 +551,7 @@ TEST_F(BatchProgram, LessonOptionErrorsExitWith2AndSayWhy) {
         {"--runs 0", "1 to 100000"},
         {"--runs 100001", "1 to 100000"},
         {"--outcome-map-csv -", "fixed coefficients"},
+        {"--outcome-map", "fixed coefficients"},
         {"--scenario 1 --summary - --outcome-map-csv -", "standard output"},
         {"--outcome-map=1", "doesn't allow an argument"},
     };
