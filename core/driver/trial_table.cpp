@@ -1,8 +1,5 @@
 #include "core/driver/trial_table.h"
 
-#include <array>
-#include <charconv>
-
 #include "core/driver/outcome_shares.h"
 
 namespace morvanta {
@@ -48,12 +45,6 @@ void TrialTable::TrialEnded(int trial, int steps, const ModelState& model) {
     record.end = model.N;
     record.steps = steps;
     record.outcome = OutcomeOf(model);
-}
-
-std::string ShortestText(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
 }
 
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {

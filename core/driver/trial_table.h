@@ -8,6 +8,7 @@
 
 #include "core/competition_model.h"
 #include "core/driver/run_observer.h"
+#include "core/number_text.h"
 
 namespace morvanta {
 
@@ -48,9 +49,6 @@ private:
     std::uint32_t seed_ = 0;
     std::vector<TrialRecord> records_;
 };
-
-// The shortest decimal text that reads back as the same double.
-std::string ShortestText(double value);
 
 // A header line, then one line per trial; doubles read back exactly.
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
