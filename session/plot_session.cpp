@@ -1,7 +1,5 @@
 #include "session/plot_session.h"
 
-#include <sstream>
-
 #include "core/competition_system.h"
 #include "core/driver/scenario_direction_field.h"
 #include "core/driver/scenario_isoclines.h"
@@ -33,11 +31,7 @@ void PlotSession::RunFinished(RunOutlets& outlets) {
     }
 }
 
-std::string PlotSession::TrialsCsv() const {
-    std::ostringstream out;
-    WriteTrialsCsv(out, table_.Records());
-    return out.str();
-}
+std::string PlotSession::TrialsCsv() const { return TrialsCsvText(table_.Records()); }
 
 OffDiagonal PlotSession::ShownCoefficients() const {
     if (overrides.coefficients) return *overrides.coefficients;

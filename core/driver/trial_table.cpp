@@ -47,14 +47,21 @@ void TrialTable::TrialEnded(int trial, int steps, const ModelState& model) {
     record.outcome = OutcomeOf(model);
 }
 
-void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {
-    out << "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
+std::string TrialsCsvText(const std::vector<TrialRecord>& records) {
+    std::string text =
+        "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
     for (const TrialRecord& r : records) {
-        out << r.trial << ',' << r.seed << ',' << static_cast<int>(r.scenario) << ','
-            << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ',' << ShortestText(r.start[0])
-            << ',' << ShortestText(r.start[1]) << ',' << ShortestText(r.end[0]) << ','
-            << ShortestText(r.end[1]) << ',' << r.steps << ',' << OutcomeName(r.outcome) << '\n';
+        text += std::to_string(r.trial) + ',' + std::to_string(r.seed) + ',' +
+                std::to_string(static_cast<int>(r.scenario));
+        for (const double value : {r.a12, r.a21, r.start[0], r.start[1], r.end[0], r.end[1]})
+            text += ',' + ShortestText(value);
+        text += ',' + std::to_string(r.steps) + ',' + OutcomeName(r.outcome) + '\n';
     }
+    return text;
+}
+
+void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {
+    out << TrialsCsvText(records);
 }
 
 std::string TallyLine(const std::vector<TrialRecord>& records) {

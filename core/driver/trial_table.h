@@ -51,6 +51,7 @@ private:
 };
 
 // A header line, then one line per trial; doubles read back exactly.
+std::string TrialsCsvText(const std::vector<TrialRecord>& records);
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
 
 // One short log line: how many trials lost species 2, how many species 1, how many both, and
