@@ -9,7 +9,7 @@
   const radios = (name) => Array.from(document.querySelectorAll(`input[name=${name}]`));
   const context = canvas.getContext('2d');
   const FrameBudgetMs = 8;  // of the ~16 ms a frame has at 60 Hz
-  const stats = { computeMs: 0, longestSliceMs: 0, firstPlotMs: 0 };
+  const stats = { computeMs: 0, longestSliceMs: 0, firstPlotMs: 0, slices: [] };
   const held = [];          // clicks made during a run, handled after it in order
   let running = false, ended = false;
 
@@ -53,10 +53,13 @@
     // No destructuring in this file: emcc 3.1.6's JS optimiser drops such declarations.
     const at = rect >> 2, l = HEAP32[at], t = HEAP32[at + 1], r = HEAP32[at + 2], b = HEAP32[at + 3];
     if (r <= l || b <= t) return;
-    const image = context.createImageData(r - l, b - t), out = image.data, words = _mv_bits() >> 2;
-    for (let y = t, o = 0; y < b; ++y) for (let x = l; x < r; ++x, o += 4) {
-      const p = HEAPU32[words + y * 400 + x];
-      out[o] = p >> 16 & 255; out[o + 1] = p >> 8 & 255; out[o + 2] = p & 255; out[o + 3] = 255;
+    // 0xffRRGGBB words to the canvas's R, G, B, A bytes: swap red and blue in each word
+    // (little-endian memory, as every browser has it).
+    const image = context.createImageData(r - l, b - t), words = _mv_bits() >> 2;
+    const out = new Uint32Array(image.data.buffer);
+    for (let y = t, o = 0; y < b; ++y) for (let x = l, i = words + y * 400 + l; x < r; ++x, ++i, ++o) {
+      const p = HEAPU32[i];
+      out[o] = (p & 0xff00ff00) | (p >> 16 & 0xff) | (p & 0xff) << 16;
     }
     context.putImageData(image, l, t);
   }
@@ -85,6 +88,7 @@
     const over = _mv_advance(FrameBudgetMs);
     const slice = performance.now() - t0;
     stats.computeMs += slice; stats.longestSliceMs = Math.max(stats.longestSliceMs, slice);
+    stats.slices.push(Math.round(slice));
     blit(); showNumbers();
     if (!over) { requestAnimationFrame(frame); return; }
     running = false;
