@@ -42,7 +42,7 @@ const keyRules = [
   { focus: '#Memo1', key: 'Enter', does: 'nothing' },
 ];
 for (const { focus, key, does } of keyRules) {
-  test(`${key} on ${focus}: ${does}`, async () => {
+  test(`${key === ' ' ? 'Space' : key} on ${focus}: ${does}`, async () => {
     const page = await h.openPage('#trials=1');
     await page.focus(focus);
     await page.keyboard.press(key);
