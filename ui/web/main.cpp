@@ -39,14 +39,15 @@ EMSCRIPTEN_KEEPALIVE int mv_scenario_item() { return Form().scenarioItem; }
 EMSCRIPTEN_KEEPALIVE int mv_trial() { return Form().outlets.trial; }
 EMSCRIPTEN_KEEPALIVE int mv_step() { return Form().outlets.step; }
 
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* mv_bits() { return Form().plot.Bits(); }
-// The rectangle changed since the last call, into four ints: left, top, right, bottom.
-EMSCRIPTEN_KEEPALIVE void mv_take_changed(int* rect) {
+// The rectangle changed since the last call, into four ints (left, top, right, bottom);
+// its pixels as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_take_changed(int* rect) {
     const morvanta::PixelRect r = Form().plot.TakeChanged();
     rect[0] = r.left;
     rect[1] = r.top;
     rect[2] = r.right;
     rect[3] = r.bottom;
+    return Form().plot.RgbaOf(r);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* mv_read_link(const char* fragment) {
@@ -86,8 +87,8 @@ EMSCRIPTEN_KEEPALIVE const char* mv_set_coefficients_text(const char* a12, const
 }
 EMSCRIPTEN_KEEPALIVE void mv_clear_coefficients() { Form().session.overrides.coefficients.reset(); }
 
-// The last run's time course drawn on a plot of its own; its pixels.
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* mv_time_course() { return Form().TimeCourseBits(); }
+// The last run's time course drawn on a plot of its own; its pixels as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_time_course() { return Form().TimeCourseRgba(); }
 
 }  // extern "C"
 

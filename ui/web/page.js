@@ -45,23 +45,16 @@
   // The log: a new last line, and the same for a screen reader when it ends a run.
   Module.appendLog = (line) => { memo.value += (memo.value ? '\n' : '') + line; memo.scrollTop = memo.scrollHeight; };
 
-  // The changed rectangle of the buffer (0xffRRGGBB) onto the canvas, 1:1.
+  // The changed rectangle of the plot onto the canvas, 1:1, as the wasm hands it over.
   let rect = 0;
+  const imageOf = (pointer, width, height) =>
+    new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, width * height * 4), width, height);
   function blit() {
     if (!rect) rect = _malloc(16);
-    _mv_take_changed(rect);
+    const pixels = _mv_take_changed(rect);
     // No destructuring in this file: emcc 3.1.6's JS optimiser drops such declarations.
     const at = rect >> 2, l = HEAP32[at], t = HEAP32[at + 1], r = HEAP32[at + 2], b = HEAP32[at + 3];
-    if (r <= l || b <= t) return;
-    // 0xffRRGGBB words to the canvas's R, G, B, A bytes: swap red and blue in each word
-    // (little-endian memory, as every browser has it).
-    const image = context.createImageData(r - l, b - t), words = _mv_bits() >> 2;
-    const out = new Uint32Array(image.data.buffer);
-    for (let y = t, o = 0; y < b; ++y) for (let x = l, i = words + y * 400 + l; x < r; ++x, ++i, ++o) {
-      const p = HEAPU32[i];
-      out[o] = (p & 0xff00ff00) | (p >> 16 & 0xff) | (p & 0xff) << 16;
-    }
-    context.putImageData(image, l, t);
+    if (r > l && b > t) context.putImageData(imageOf(pixels, r - l, b - t), l, t);
   }
   function showNumbers() {
     const trial = _mv_trial(), step = _mv_step();
@@ -326,13 +319,8 @@
       form.appendChild(panel);
       panel.querySelector('button').onclick = () => { panel.remove(); start.focus(); };
     }
-    const words = _mv_time_course() >> 2, c = panel.querySelector('canvas').getContext('2d');
-    const image = c.createImageData(400, 400);
-    for (let i = 0; i < 400 * 400; ++i) {
-      const p = HEAPU32[words + i];
-      image.data.set([p >> 16 & 255, p >> 8 & 255, p & 255, 255], 4 * i);
-    }
-    c.putImageData(image, 0, 0);
+    const c = panel.querySelector('canvas').getContext('2d');
+    c.putImageData(imageOf(_mv_time_course(), 400, 400), 0, 0);
     panel.querySelector('button').focus();
   }
 

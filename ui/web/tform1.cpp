@@ -89,9 +89,9 @@ std::string TForm1::SetCoefficients(const std::string& a12, const std::string& a
     return {};
 }
 
-const std::uint32_t* TForm1::TimeCourseBits() {
+const std::uint8_t* TForm1::TimeCourseRgba() {
     DrawTimeCourses(timeCourse_, TimeCoursesOf(session.Records()));
-    return timeCourse_.Bits();
+    return timeCourse_.RgbaOf({0, 0, MapWidth, MapHeight});
 }
 
 std::vector<std::uint8_t> TForm1::PlotPng() const {

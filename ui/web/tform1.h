@@ -46,7 +46,7 @@ public:
     std::vector<std::uint8_t> PlotPng() const;
     // The coefficients dialog's texts, read as a link's a12 and a21; empty, or why not.
     std::string SetCoefficients(const std::string& a12, const std::string& a21);
-    const std::uint32_t* TimeCourseBits();
+    const std::uint8_t* TimeCourseRgba();
 
     WebPlot plot;
     PageOutlets outlets;

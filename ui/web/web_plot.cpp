@@ -38,6 +38,16 @@ void WebPlot::Changed(const PixelRect& rect) {
                 std::max(changed_.right, rect.right), std::max(changed_.bottom, rect.bottom)};
 }
 
+const std::uint8_t* WebPlot::RgbaOf(const PixelRect& rect) {
+    rgba_.clear();
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            const Color c = ColorAt(x, y);
+            rgba_.insert(rgba_.end(), {c.red, c.green, c.blue, 0xff});
+        }
+    return rgba_.data();
+}
+
 PixelRect WebPlot::TakeChanged() { return std::exchange(changed_, PixelRect{}); }
 
 }  // namespace morvanta
