@@ -21,5 +21,5 @@ const figures = await page.evaluate(() => ({ ...window.morvanta.stats, frames: w
 console.log(`page ${file.length} bytes, ${gzipSync(file, { level: 9 }).length} gzipped`);
 console.log(`first drawn plot ${figures.firstPlotMs.toFixed(0)} ms after navigation`);
 console.log(`100-trial run: ${figures.computeMs.toFixed(1)} ms of wasm over ${figures.frames} frames, ` +
-            `longest slice ${figures.longestSliceMs.toFixed(1)} ms (slices ${figures.slices.join(" ")}), long tasks: [${figures.longTasks.join(', ')}]`);
+            `longest slice ${figures.longestSliceMs.toFixed(1)} ms (slices ${figures.slices.join(" ")} ms, ${figures.sliceSteps.join(" ")} steps), long tasks: [${figures.longTasks.join(', ')}]`);
 await h.closeBrowser();

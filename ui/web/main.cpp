@@ -28,7 +28,10 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void mv_form_create() { Form().FormCreate(); }
 EMSCRIPTEN_KEEPALIVE void mv_paint() { Form().PaintB(); }
 EMSCRIPTEN_KEEPALIVE void mv_start() { Form().BitBtn1Click(); }
-EMSCRIPTEN_KEEPALIVE int mv_advance(double budgetMs) { return Form().AdvanceRun(budgetMs) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int mv_advance(double budgetMs, int maxSteps) {
+    return Form().AdvanceRun(budgetMs, maxSteps) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE int mv_slice_steps() { return Form().SliceSteps(); }
 EMSCRIPTEN_KEEPALIVE int mv_running() { return Form().Running() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void mv_set_items(int trials, int scenario) {
     Form().trialsItem = trials;

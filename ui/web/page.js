@@ -9,7 +9,17 @@
   const radios = (name) => Array.from(document.querySelectorAll(`input[name=${name}]`));
   const context = canvas.getContext('2d');
   const FrameBudgetMs = 8;  // of the ~16 ms a frame has at 60 Hz
-  const stats = { computeMs: 0, longestSliceMs: 0, firstPlotMs: 0, slices: [] };
+  // A slice also ends after this many steps, whatever the clock says, so that no slice can
+  // block the page for long even where the clock is coarse or the machine slow. Measured in
+  // headless Chromium on this 2-core build machine (bench/web_figures.mjs): a slice of 4096
+  // steps takes about 1 ms (at most 6 ms in the first run, before the wasm is optimised);
+  // a school Chromebook about 5 times slower needs about 5 ms, a tenth of a 50 ms long task.
+  // A 100-trial "Comp Severe" run (about 44,000 steps) still takes only 11 frames.
+  const StepsPerSlice = 4096;
+  // The last run's slices: the steps each took and the number boxes after it; its timings.
+  const stats = { firstPlotMs: 0 };
+  const newRunStats = () => Object.assign(stats, { computeMs: 0, longestSliceMs: 0, slices: [], sliceSteps: [], shownNumbers: [] });
+  newRunStats();
   const held = [];          // clicks made during a run, handled after it in order
   let running = false, ended = false;
 
@@ -70,6 +80,7 @@
 
   function BitBtn1Click() {
     sendItems();
+    newRunStats();
     _mv_start();
     running = true;
     form.setAttribute('aria-busy', 'true');
@@ -78,11 +89,13 @@
   }
   function frame() {
     const t0 = performance.now();
-    const over = _mv_advance(FrameBudgetMs);
+    const over = _mv_advance(FrameBudgetMs, StepsPerSlice);
     const slice = performance.now() - t0;
     stats.computeMs += slice; stats.longestSliceMs = Math.max(stats.longestSliceMs, slice);
     stats.slices.push(Math.round(slice));
+    stats.sliceSteps.push(_mv_slice_steps());
     blit(); showNumbers();
+    stats.shownNumbers.push([edit1.value, edit2.value]);
     if (!over) { requestAnimationFrame(frame); return; }
     running = false;
     form.removeAttribute('aria-busy');
@@ -342,7 +355,7 @@
     blit(); describePlot();
     stats.firstPlotMs = performance.now();
     start.focus();
-    window.morvanta = { stats, running: () => running, ended: () => ended };
+    window.morvanta = { stats, stepsPerSlice: StepsPerSlice, running: () => running, ended: () => ended };
     document.documentElement.dataset.ready = 'true';
   }
   if (runtimeInitialized) FormCreate(); else Module.onRuntimeInitialized = FormCreate;

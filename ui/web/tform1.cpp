@@ -45,14 +45,17 @@ void TForm1::BitBtn1Click() {
                                         &session.Observer());
 }
 
-bool TForm1::AdvanceRun(double budgetMs) {
+bool TForm1::AdvanceRun(double budgetMs, int maxSteps) {
+    sliceSteps_ = 0;
     if (!run_) return true;
     // The clock is read every few steps only: a step takes well under a microsecond.
     constexpr int StepsPerClockReading = 64;
     const double deadline = emscripten_get_now() + budgetMs;
-    int steps = 0;
-    const bool over = run_->Advance(
-        [&] { return ++steps % StepsPerClockReading != 0 || emscripten_get_now() < deadline; });
+    const bool over = run_->Advance([&] {
+        ++sliceSteps_;
+        return sliceSteps_ < maxSteps &&
+               (sliceSteps_ % StepsPerClockReading != 0 || emscripten_get_now() < deadline);
+    });
     if (!over) return false;
     run_.reset();
     session.RunFinished(outlets);

@@ -35,8 +35,10 @@ public:
     void PaintB();
     // Starts a run; the page then advances it once a frame.
     void BitBtn1Click();
-    // Goes on with the run for at most budgetMs; whether it is over.
-    bool AdvanceRun(double budgetMs);
+    // Goes on with the run for at most budgetMs and at most maxSteps steps; whether it is
+    // over. SliceSteps() tells how many steps the last call took.
+    bool AdvanceRun(double budgetMs, int maxSteps);
+    int SliceSteps() const { return sliceSteps_; }
     bool Running() const { return run_ != nullptr; }
 
     // What the link's fragment sets; the line naming what it left out, if anything.
@@ -62,6 +64,7 @@ private:
     std::optional<std::uint32_t> lastSeed_;
     std::string description_;
     WebPlot timeCourse_;
+    int sliceSteps_ = 0;
 };
 
 }  // namespace morvanta
