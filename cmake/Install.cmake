@@ -1,6 +1,6 @@
 # Where `cmake --install` puts the program so that a Linux desktop finds it: the executable in
 # bin/, the launcher, the icon in every size of the hicolor theme, the AppStream metainfo for
-# software centres, and the licence.
+# software centres, the licence, and the browser edition's page when one was built beforehand.
 include(GNUInstallDirs)
 
 set(MORVANTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -50,3 +50,16 @@ install(FILES ${MORVANTA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${MORVANTA_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvanta)
 install(FILES ${MORVANTA_PACKAGING_DIR}/morvanta.lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME morvanta)
+
+# The browser edition's page (scripts/web.sh builds it), for a teacher to copy onto a school
+# share or a USB stick; left out when there is none.
+set(MORVANTA_WEB_PAGE_BUILT ${PROJECT_SOURCE_DIR}/build-web/ui/web/morvanta.html)
+if(NOT EXISTS ${MORVANTA_WEB_PAGE_BUILT})
+    set(MORVANTA_WEB_PAGE_BUILT "")
+endif()
+set(MORVANTA_WEB_PAGE "${MORVANTA_WEB_PAGE_BUILT}" CACHE FILEPATH
+    "The browser edition's page to install in share/morvanta (empty: none)")
+if(MORVANTA_WEB_PAGE)
+    install(FILES ${MORVANTA_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvanta
+            RENAME morvanta.html)
+endif()

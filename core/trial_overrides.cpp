@@ -1,18 +1,8 @@
 #include "core/trial_overrides.h"
 
-#include <array>
-#include <charconv>
+#include "core/number_text.h"
 
 namespace morvanta {
-namespace {
-
-std::string Shortest(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
-}  // namespace
 
 bool TakesOverrides(Scenario scenario) { return scenario != Scenario::StartPoint; }
 
@@ -37,8 +27,8 @@ std::optional<CompetitionSystem> FixedSystemOf(Scenario scenario, const TrialOve
 
 std::string OwnCoefficientsLine(Scenario scenario, const TrialOverrides& overrides) {
     if (!TakesOverrides(scenario) || !overrides.coefficients) return {};
-    return "a12 " + Shortest(overrides.coefficients->a12) + ", a21 " +
-           Shortest(overrides.coefficients->a21);
+    return "a12 " + ShortestText(overrides.coefficients->a12) + ", a21 " +
+           ShortestText(overrides.coefficients->a21);
 }
 
 }  // namespace morvanta

@@ -4,7 +4,7 @@
 #   core/ (the model)   nothing of the project but itself
 #   plot/               nothing but itself
 #   core/driver/        the model and the plot
-#   core/cli/           nothing but itself
+#   core/cli/           nothing but itself and core/number_text.h (how doubles read)
 #   session/            what every edition does alike: core/ and plot/
 # The editions, side by side under ui/, each seeing only itself and what lies below ui/:
 #   ui/qt/ (Linux, Qt Widgets), in four rooms and the entry point:
@@ -29,7 +29,7 @@ below_ui='core/.+|plot/.+|session/.+'
 allowed_for() {
     case "$1" in
         core/driver/*) echo "core/driver/.+|$model|plot/.+" ;;
-        core/cli/*) echo "core/cli/.+" ;;
+        core/cli/*) echo "core/cli/.+|core/number_text\.h" ;;
         core/*) echo "$model" ;;
         plot/*) echo "plot/.+" ;;
         session/*) echo "session/.+|core/.+|plot/.+" ;;

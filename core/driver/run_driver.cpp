@@ -15,11 +15,9 @@ int TrialsForItem(int item) {
                : TrialsPerItem[0];
 }
 
-namespace {
-
 // The state of one run and its steps, in the order RunTrials calls them. It lives only
 // while the run does.
-class Run {
+class SteppedRun::Run {
 public:
     Run(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
         RunObserver* observer)
@@ -91,21 +89,55 @@ private:
     PlotPoint position_;
 };
 
+SteppedRun::SteppedRun(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+                       const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
+                       RunObserver* observer)
+    : run_(std::make_unique<Run>(settings, outlets, surface, observer)) {
+    run_->InitRun(clock, windowOuterWidth, windowOuterHeight);
+}
+
+SteppedRun::~SteppedRun() = default;
+
+bool SteppedRun::Over() const { return phase_ == Phase::Over; }
+
+// The loops of a run, one trial after another and one step after another, unrolled into
+// phases so that the run can pause after any step.
+bool SteppedRun::Advance(const std::function<bool()>& keepGoing) {
+    while (phase_ != Phase::Over) {
+        switch (phase_) {
+            case Phase::StartTrial:
+                run_->StartTrial();
+                phase_ = Phase::Step;
+                break;
+            case Phase::Step:
+                run_->ShowStep();
+                run_->StepModel();
+                run_->CheckStop();
+                if (!run_->TrialRunning()) {
+                    run_->MarkTrialEnd();
+                    phase_ = run_->TrialsRemain() ? Phase::StartTrial : Phase::EndOfJob;
+                }
+                if (phase_ != Phase::EndOfJob && !keepGoing()) return false;
+                break;
+            case Phase::EndOfJob:
+                run_->LogEndOfJob();
+                phase_ = Phase::Over;
+                break;
+            case Phase::Over:
+                break;
+        }
+    }
+    return true;
+}
+
+namespace {
+
 void RunWith(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
              const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
              RunObserver* observer) {
-    Run run(settings, outlets, surface, observer);
-    run.InitRun(clock, windowOuterWidth, windowOuterHeight);
-    do {
-        run.StartTrial();
-        do {
-            run.ShowStep();
-            run.StepModel();
-            run.CheckStop();
-        } while (run.TrialRunning());
-        run.MarkTrialEnd();
-    } while (run.TrialsRemain());
-    run.LogEndOfJob();
+    SteppedRun run(settings, outlets, surface, clock, windowOuterWidth, windowOuterHeight,
+                   observer);
+    run.Advance([] { return true; });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "core/driver/run_observer.h"
@@ -60,5 +62,26 @@ void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& su
 void RunTrials(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
                const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
                RunObserver& observer);
+
+// The same run as RunTrials, taken a slice at a time by a caller that must return to its
+// event loop between slices (the browser). Constructing it clears the plot and seeds the
+// random source; the settings, outlets, surface and observer must outlive it.
+class SteppedRun {
+public:
+    SteppedRun(const RunSettings& settings, RunOutlets& outlets, PlotSurface& surface,
+               const ClockSource& clock, int windowOuterWidth, int windowOuterHeight,
+               RunObserver* observer = nullptr);
+    ~SteppedRun();
+    // Goes on with the run, in the driver's order, until it is over or keepGoing, asked after
+    // every step, says to pause. Whether the run is over.
+    bool Advance(const std::function<bool()>& keepGoing);
+    bool Over() const;
+
+private:
+    class Run;
+    enum class Phase { StartTrial, Step, EndOfJob, Over };
+    std::unique_ptr<Run> run_;
+    Phase phase_ = Phase::StartTrial;
+};
 
 }  // namespace morvanta

@@ -1,8 +1,5 @@
 #include "core/driver/trial_table.h"
 
-#include <array>
-#include <charconv>
-
 #include "core/driver/outcome_shares.h"
 
 namespace morvanta {
@@ -50,10 +47,27 @@ void TrialTable::TrialEnded(int trial, int steps, const ModelState& model) {
     record.outcome = OutcomeOf(model);
 }
 
-std::string ShortestText(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+namespace {
+
+constexpr const char* TrialsCsvHeader =
+    "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
+
+std::string TrialsCsvRows(const std::vector<TrialRecord>& records) {
+    std::string text;
+    for (const TrialRecord& r : records) {
+        text += std::to_string(r.trial) + ',' + std::to_string(r.seed) + ',' +
+                std::to_string(static_cast<int>(r.scenario));
+        for (const double value : {r.a12, r.a21, r.start[0], r.start[1], r.end[0], r.end[1]})
+            text += ',' + ShortestText(value);
+        text += ',' + std::to_string(r.steps) + ',' + OutcomeName(r.outcome) + '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string TrialsCsvText(const std::vector<TrialRecord>& records) {
+    return TrialsCsvHeader + TrialsCsvRows(records);
 }
 
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) {
@@ -61,17 +75,10 @@ void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records) 
     WriteTrialsCsvRows(out, records);
 }
 
-void WriteTrialsCsvHeader(std::ostream& out) {
-    out << "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
-}
+void WriteTrialsCsvHeader(std::ostream& out) { out << TrialsCsvHeader; }
 
 void WriteTrialsCsvRows(std::ostream& out, const std::vector<TrialRecord>& records) {
-    for (const TrialRecord& r : records) {
-        out << r.trial << ',' << r.seed << ',' << static_cast<int>(r.scenario) << ','
-            << ShortestText(r.a12) << ',' << ShortestText(r.a21) << ',' << ShortestText(r.start[0])
-            << ',' << ShortestText(r.start[1]) << ',' << ShortestText(r.end[0]) << ','
-            << ShortestText(r.end[1]) << ',' << r.steps << ',' << OutcomeName(r.outcome) << '\n';
-    }
+    out << TrialsCsvRows(records);
 }
 
 std::string TallyLine(const std::vector<TrialRecord>& records) {

@@ -8,6 +8,7 @@
 
 #include "core/competition_model.h"
 #include "core/driver/run_observer.h"
+#include "core/number_text.h"
 
 namespace morvanta {
 
@@ -49,10 +50,8 @@ private:
     std::vector<TrialRecord> records_;
 };
 
-// The shortest decimal text that reads back as the same double.
-std::string ShortestText(double value);
-
 // A header line, then one line per trial; doubles read back exactly.
+std::string TrialsCsvText(const std::vector<TrialRecord>& records);
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
 // The two parts of it, for a table written a run at a time.
 void WriteTrialsCsvHeader(std::ostream& out);

@@ -2,14 +2,16 @@
 # Builds the Debian package with CPack into a scratch folder, unpacks it and checks that a
 # desktop finds everything where it looks: the executable on the PATH, the launcher, the
 # hicolor icons and the metainfo, all naming each other consistently, the manual page and the
-# changelog; that the package depends on Qt Widgets and on the three font packages and installs
-# here; and that lintian and appstreamcli find nothing to warn about. The scratch folder is
-# emptied first, so the script can run any number of times.
-# Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR
+# changelog, and the browser edition's page when the build installs one; that the package
+# depends on Qt Widgets and on the three font packages and installs here; and that lintian
+# and appstreamcli find nothing to warn about. The scratch folder is emptied first, so the
+# script can run any number of times.
+# Usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR [WEB_PAGE]
 set -uo pipefail
 cpack=${1:?usage: check_deb.sh CPACK BUILD_DIR SCRATCH_DIR}
 build=${2:?}
 scratch=${3:?}
+web_page=${4:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -91,8 +93,13 @@ changelog_version=$(zcat "$root/share/doc/morvanta/changelog.Debian.gz" 2>/dev/n
 [ "$changelog_version" = "$(dpkg-deb -f "$deb" Version)" ] ||
     fail "the changelog's version '$changelog_version' is not the package's"
 
+# The browser edition's page, as built.
+if [ -n "$web_page" ] && ! cmp -s "$web_page" "$root/share/morvanta/morvanta.html"; then
+    fail "usr/share/morvanta/morvanta.html is missing or not the page $web_page"
+fi
+
 # Nothing else: no headers, static libraries or files outside the desktop's folders.
-stray=$(cd "$scratch/root" && find . -type f | grep -Ev '^\./usr/(bin/morvanta|share/(applications|icons/hicolor|metainfo|doc/morvanta|man/man1/morvanta\.1\.gz|lintian/overrides/morvanta)/?)')
+stray=$(cd "$scratch/root" && find . -type f | grep -Ev '^\./usr/(bin/morvanta|share/(applications|icons/hicolor|metainfo|doc/morvanta|man/man1/morvanta\.1\.gz|lintian/overrides/morvanta|morvanta/morvanta\.html)/?)')
 [ -z "$stray" ] || fail "the package holds unexpected files: ${stray//$'\n'/ }"
 
 # The control fields.

@@ -184,5 +184,24 @@ TEST(RunTrials, TwoRunsFromTheSameMillisecondDrawTheSame) {
     EXPECT_NE(RecordRun(TenTrialsItem, 2, 31415926), RecordRun(TenTrialsItem, 2, 31415927));
 }
 
+// A run taken a slice at a time, pausing after every step, does and draws what the whole
+// run does, in the same order, and is over only after its end-of-job line.
+TEST(SteppedRun, SlicesMakeTheSameRunAsAWholeOne) {
+    for (const int scenario : {0, 1, 3}) {
+        testkit::Journal sliced;
+        testkit::RecordingOutlets outlets(sliced);
+        testkit::RecordingSurface surface(sliced);
+        const testkit::FixedSettings settings(TenTrialsItem, scenario);
+        SteppedRun run(settings, outlets, surface, testkit::FixedClock::ForSeed(43200000), 623,
+                       610);
+        long slices = 0;
+        while (!run.Advance([] { return false; })) ++slices;
+        EXPECT_TRUE(run.Over());
+        EXPECT_EQ(sliced, RecordRun(TenTrialsItem, scenario, 43200000));
+        EXPECT_EQ(slices + 1, CountOf(sliced, "ShowStepNumber")) << "one step a slice";
+        EXPECT_EQ(sliced.back(), std::string("AppendLog ") + EndOfJobLine);
+    }
+}
+
 }  // namespace
 }  // namespace morvanta

@@ -1,0 +1,142 @@
+#include "session/link_setup.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/number_text.h"
+
+namespace morvanta {
+namespace {
+
+// The batch options a window can take from a link; "map" is the link's short name of
+// "outcome-map".
+constexpr std::array<std::string_view, 11> WindowOptions{
+    "scenario",    "trials",          "seed", "a12", "a21", "start", "isoclines", "shapes",
+    "outcome-map", "direction-field", "map"};
+constexpr std::array<std::string_view, 4> ScenarioNames{"start-point", "comp-severe", "comp-mild",
+                                                        "reversed"};
+constexpr std::array<std::string_view, 4> TrialCounts{"1", "10", "50", "100"};
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// %XX escapes and '+' as the browser may write them into an address.
+std::string Unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() + 0 && HexValue(text[i + 1]) >= 0 &&
+            HexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i] == '+' ? ' ' : text[i];
+        }
+    }
+    return out;
+}
+
+bool ForWindow(std::string_view parameter) {
+    const std::string_view name = parameter.substr(0, parameter.find('='));
+    for (std::string_view option : WindowOptions)
+        if (name == option) return true;
+    return false;
+}
+
+std::string OptionWord(const std::string& parameter) {
+    if (parameter == "map" || parameter.starts_with("map=")) return "--outcome-" + parameter;
+    return "--" + parameter;
+}
+
+std::optional<BatchOptions> Parsed(const std::vector<std::string>& parameters) {
+    std::vector<std::string> words{"--batch"};
+    for (const std::string& parameter : parameters) words.push_back(OptionWord(parameter));
+    const CommandLine command = ParseCommandLine(words);
+    if (command.action != CommandLine::Action::Batch) return std::nullopt;
+    return command.batch;
+}
+
+}  // namespace
+
+LinkSetup ReadLinkSetup(const std::string& fragment) {
+    std::string_view rest(fragment);
+    if (rest.starts_with("#")) rest.remove_prefix(1);
+    std::vector<std::string> pending;
+    while (!rest.empty()) {
+        const std::size_t amp = rest.find('&');
+        const std::string parameter = Unescaped(rest.substr(0, amp));
+        if (!parameter.empty()) pending.push_back(parameter);
+        rest = amp == std::string_view::npos ? std::string_view{} : rest.substr(amp + 1);
+    }
+    LinkSetup setup;
+    std::vector<std::string> taken;
+    // Some options need another (a12 with a21, a coefficient with its scenario), whichever
+    // comes first in the link: a parameter refused now is tried again once more are taken,
+    // alone and then with each other one still waiting.
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (std::size_t i = 0; i < pending.size() && !progress; ++i) {
+            if (!ForWindow(pending[i])) continue;
+            std::vector<std::string> tried = taken;
+            tried.push_back(pending[i]);
+            std::size_t partner = pending.size();
+            if (!Parsed(tried)) {
+                for (std::size_t j = 0; j < pending.size() && partner == pending.size(); ++j) {
+                    if (j == i || !ForWindow(pending[j])) continue;
+                    tried.push_back(pending[j]);
+                    if (Parsed(tried))
+                        partner = j;
+                    else
+                        tried.pop_back();
+                }
+                if (partner == pending.size()) continue;
+            }
+            taken = tried;
+            if (partner < pending.size())
+                pending.erase(pending.begin() + static_cast<long>(partner));
+            pending.erase(pending.begin() + static_cast<long>(i < partner ? i : i - 1));
+            progress = true;
+        }
+    }
+    setup.options = Parsed(taken).value_or(BatchOptions{});
+    setup.ignored = pending;
+    return setup;
+}
+
+void ApplyLinkSetup(const BatchOptions& options, PlotSession& session) {
+    session.options.isoclines = options.isoclines;
+    session.options.outcomeShapes = options.outcomeShapes;
+    session.options.outcomeMap = options.outcomes.outcomeMap;
+    session.options.directionField = options.lesson.directionField;
+    if (options.lesson.a12 && options.lesson.a21)
+        session.overrides.coefficients = OffDiagonal{*options.lesson.a12, *options.lesson.a21};
+    if (options.lesson.start) session.overrides.start = *options.lesson.start;
+}
+
+std::string LinkFragment(int scenarioItem, int trialsItem, const PlotSession& session,
+                         std::optional<std::uint32_t> seed) {
+    const auto item = [](auto names, int i) {
+        return std::string(names[static_cast<std::size_t>(i >= 0 && i < 4 ? i : 0)]);
+    };
+    std::string link = "#scenario=" + item(ScenarioNames, scenarioItem) +
+                       "&trials=" + item(TrialCounts, trialsItem);
+    // Own coefficients and start go only with a scenario that takes them.
+    if (scenarioItem != 0 && session.overrides.coefficients)
+        link += "&a12=" + ShortestText(session.overrides.coefficients->a12) +
+                "&a21=" + ShortestText(session.overrides.coefficients->a21);
+    if (scenarioItem != 0 && session.overrides.start)
+        link += "&start=" + ShortestText((*session.overrides.start)[0]) + "," +
+                ShortestText((*session.overrides.start)[1]);
+    const PlotOptions& o = session.options;
+    if (o.outcomeMap) link += "&map";
+    if (o.isoclines) link += "&isoclines";
+    if (o.outcomeShapes) link += "&shapes";
+    if (o.directionField) link += "&direction-field";
+    if (seed) link += "&seed=" + std::to_string(*seed);
+    return link;
+}
+
+}  // namespace morvanta

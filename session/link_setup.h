@@ -1,0 +1,32 @@
+#pragma once
+
+// A setup carried by a link's fragment, "scenario=comp-severe&trials=100&a12=1.2&a21=1.9&
+// map&isoclines&seed=43200000": the batch options' names, read by the command line's own
+// parser. What the parser refuses, or what means nothing to a window (files, grids, runs), is
+// left out word by word; the rest is taken.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/cli/command_line.h"
+#include "session/plot_session.h"
+
+namespace morvanta {
+
+struct LinkSetup {
+    BatchOptions options;              // what the link set, else the window's defaults
+    std::vector<std::string> ignored;  // the parameters left out, as the link spelled them
+};
+
+// Reads the fragment (with or without its leading '#').
+LinkSetup ReadLinkSetup(const std::string& fragment);
+
+// What a window takes from it: its options and own coefficients or start.
+void ApplyLinkSetup(const BatchOptions& options, PlotSession& session);
+
+// The fragment of the window's current setup, with the seed when one is given.
+std::string LinkFragment(int scenarioItem, int trialsItem, const PlotSession& session,
+                         std::optional<std::uint32_t> seed);
+
+}  // namespace morvanta

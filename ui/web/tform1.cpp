@@ -1,0 +1,106 @@
+#include "ui/web/tform1.h"
+
+#include <emscripten.h>
+
+#include <array>
+
+#include "core/driver/run_summary.h"
+#include "core/driver/time_course.h"
+#include "core/system_clock.h"
+#include "plot/phase_plot.h"
+#include "session/png_file.h"
+
+EM_JS(void, morvanta_append_log, (const char* line), { Module.appendLog(UTF8ToString(line)); });
+
+namespace morvanta {
+namespace {
+
+// The designed window's outer size, which the empty plot's background rectangle covers.
+constexpr int OuterWidth = 623;
+constexpr int OuterHeight = 610;
+constexpr std::array<const char*, 4> ScenarioCaptions{"Start Point", "Comp Severe", "Comp Mild",
+                                                      "?"};
+
+}  // namespace
+
+void PageOutlets::AppendLog(const std::string& line) { morvanta_append_log(line.c_str()); }
+
+TForm1::TForm1() = default;
+
+void TForm1::FormCreate() { PaintB(); }
+
+void TForm1::PaintB() {
+    PlotArea(plot, OuterWidth, OuterHeight);
+    session.DrawOverEmptyPlot();
+    description_ = EmptyPlotText();
+}
+
+void TForm1::BitBtn1Click() {
+    if (run_) return;
+    const SystemClock systemClock;
+    const FixedClock linkClock = FixedClock::ForSeed(linkSeed_.value_or(0));
+    const ClockSource& clock = linkSeed_ ? static_cast<const ClockSource&>(linkClock) : systemClock;
+    linkSeed_.reset();
+    run_ = std::make_unique<SteppedRun>(settings_, outlets, plot, clock, OuterWidth, OuterHeight,
+                                        &session.Observer());
+}
+
+bool TForm1::AdvanceRun(double budgetMs, int maxSteps) {
+    sliceSteps_ = 0;
+    if (!run_) return true;
+    // The clock is read every few steps only: a step takes well under a microsecond.
+    constexpr int StepsPerClockReading = 64;
+    const double deadline = emscripten_get_now() + budgetMs;
+    const bool over = run_->Advance([&] {
+        ++sliceSteps_;
+        return sliceSteps_ < maxSteps &&
+               (sliceSteps_ % StepsPerClockReading != 0 || emscripten_get_now() < deadline);
+    });
+    if (!over) return false;
+    run_.reset();
+    session.RunFinished(outlets);
+    if (!session.Records().empty()) lastSeed_ = session.Records().front().seed;
+    description_ = RunSummaryText(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)],
+                                  session.Records());
+    return true;
+}
+
+std::string TForm1::ReadLink(const std::string& fragment) {
+    const LinkSetup setup = ReadLinkSetup(fragment);
+    scenarioItem = setup.options.scenarioItem;
+    trialsItem = setup.options.trialsItem;
+    linkSeed_ = setup.options.seed;
+    ApplyLinkSetup(setup.options, session);
+    if (setup.ignored.empty()) return {};
+    std::string line = "Link: ignored";
+    for (std::size_t i = 0; i < setup.ignored.size(); ++i)
+        line += (i == 0 ? " " : ", ") + setup.ignored[i];
+    return line;
+}
+
+std::string TForm1::Link() const {
+    return LinkFragment(scenarioItem, trialsItem, session, std::nullopt);
+}
+
+std::string TForm1::SetCoefficients(const std::string& a12, const std::string& a21) {
+    const std::string refused = "Each coefficient is a number from 0 to 3.";
+    if ((a12 + a21).find_first_of("&=#%") != std::string::npos) return refused;
+    const LinkSetup setup = ReadLinkSetup("scenario=comp-severe&a12=" + a12 + "&a21=" + a21);
+    if (!setup.ignored.empty()) return refused;
+    session.overrides.coefficients =
+        OffDiagonal{*setup.options.lesson.a12, *setup.options.lesson.a21};
+    return {};
+}
+
+const std::uint8_t* TForm1::TimeCourseRgba() {
+    DrawTimeCourses(timeCourse_, TimeCoursesOf(session.Records()));
+    return timeCourse_.RgbaOf({0, 0, MapWidth, MapHeight});
+}
+
+std::vector<std::uint8_t> TForm1::PlotPng() const {
+    return PngBytes(
+        {plot.Bits(), MapWidth, MapHeight},
+        {{"Title", "Phase plane"}, {"Description", description_}, {"Software", "Morvanta"}});
+}
+
+}  // namespace morvanta
