@@ -5,7 +5,8 @@
 #   scripts/web.sh           the page
 #   scripts/web.sh --test    also the unit tests as wasm, run under node, and the page's tests
 #                            in headless Chromium (they compare with the batch program in
-#                            ./build, built here with scripts/setup.sh when it is missing)
+#                            ./build or $BUILD_DIR, built here with scripts/setup.sh when it
+#                            is missing); the page is built in ./build-web or $WEB_BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -46,6 +47,6 @@ $test || exit 0
 cmake --build "$build_dir" -j"$(nproc)" --target model_tests plot_tests driver_tests command_line_test session_tests
 ctest --test-dir "$build_dir" -E 'layer_check' --output-on-failure -j"$(nproc)"
 
-batch="$PWD/build/ui/qt/morvanta"
+batch="$PWD/${BUILD_DIR:-build}/ui/qt/morvanta"
 [ -x "$batch" ] || scripts/setup.sh
 (cd tests/web && npm ci --no-audit --no-fund && MORVANTA_PAGE="$page" MORVANTA_BATCH="$batch" node --test)

@@ -14,7 +14,7 @@ const root = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
 const pagePath = process.env.MORVANTA_PAGE || join(root, 'build-web/ui/web/morvanta.html');
 const batchPath = process.env.MORVANTA_BATCH || join(root, 'build/ui/qt/morvanta');
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-const Generous = 60000;  // the longest any wait may take before it gives up
+const Generous = 180000;  // the longest any wait or action may take before it gives up
 
 let browser;
 export async function openPage(fragment = '', viewport = { width: 623, height: 610 }) {
@@ -24,6 +24,7 @@ export async function openPage(fragment = '', viewport = { width: 623, height: 6
            '--disable-component-update', '--no-first-run', '--disable-sync'],
   });
   const page = await browser.newPage({ viewport, acceptDownloads: true });
+  page.setDefaultTimeout(Generous);
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   page.errors = errors;
