@@ -14,10 +14,6 @@ void DrawSystemIsoclines(PlotSurface& surface, const CompetitionSystem& system) 
     DrawIsoclines(surface, lines, marks);
 }
 
-void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario) {
-    if (const auto system = FixedSystemOf(scenario)) DrawSystemIsoclines(surface, *system);
-}
-
 void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario,
                            const TrialOverrides& overrides) {
     if (const auto system = FixedSystemOf(scenario, overrides))

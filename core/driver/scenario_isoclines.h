@@ -9,9 +9,8 @@ namespace morvanta {
 // The system's isoclines and equilibria on the plot.
 void DrawSystemIsoclines(PlotSurface& surface, const CompetitionSystem& system);
 
-// The scenario's isoclines and equilibria on the plot; nothing when they change every trial.
-void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario);
-// The same with the coefficients a teacher chose, where the scenario takes them.
+// The scenario's isoclines and equilibria on the plot, with the coefficients a teacher chose
+// where the scenario takes them; nothing when they change every trial.
 void DrawScenarioIsoclines(PlotSurface& surface, Scenario scenario,
                            const TrialOverrides& overrides);
 

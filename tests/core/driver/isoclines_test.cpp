@@ -19,7 +19,7 @@ using testkit::ToText;
 Journal Draw(Scenario scenario) {
     Journal journal;
     RecordingSurface surface(journal);
-    DrawScenarioIsoclines(surface, scenario);
+    DrawScenarioIsoclines(surface, scenario, TrialOverrides{});
     return journal;
 }
 
