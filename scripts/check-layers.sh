@@ -7,12 +7,12 @@
 #   core/cli/           nothing but itself and core/number_text.h (how doubles read)
 #   session/            what every edition does alike: core/ and plot/
 # The editions, side by side under ui/, each seeing only itself and what lies below ui/:
-#   ui/qt/ (Linux, Qt Widgets), in four rooms and the entry point:
+#   ui/qt/ (Linux, Qt Widgets), in five rooms and the entry point:
 #     ui/qt/screen/     nothing of the project but itself
 #     ui/qt/widgets/    ui/qt/screen/ and everything below ui/
-#     ui/qt/app/        ui/qt/widgets/, ui/qt/screen/ and everything below ui/
-#     ui/qt/window/     ui/qt/widgets/, ui/qt/screen/ and everything below ui/; of ui/qt/app/
-#                       only the export code, until it moves below the editions
+#     ui/qt/files/      everything below ui/ (the files the program writes)
+#     ui/qt/app/        ui/qt/files/, ui/qt/widgets/, ui/qt/screen/ and everything below ui/
+#     ui/qt/window/     ui/qt/files/, ui/qt/widgets/, ui/qt/screen/ and everything below ui/
 #     ui/qt/main.cpp    all of ui/qt/ and everything below ui/
 #   ui/web/ (the browser), ui/win/ (Windows): themselves and everything below ui/
 # Nothing below ui/ sees ui/, and no edition sees another. Toolkit and system headers
@@ -35,9 +35,9 @@ allowed_for() {
         session/*) echo "session/.+|core/.+|plot/.+" ;;
         ui/qt/screen/*) echo "ui/qt/screen/.+" ;;
         ui/qt/widgets/*) echo "ui/qt/(widgets|screen)/.+|$below_ui" ;;
-        ui/qt/app/*) echo "ui/qt/(app|widgets|screen)/.+|$below_ui" ;;
-        ui/qt/window/*)
-            echo "ui/qt/(window|widgets|screen)/.+|ui/qt/app/(export_files|output_file)\\.h|$below_ui" ;;
+        ui/qt/files/*) echo "ui/qt/files/.+|$below_ui" ;;
+        ui/qt/app/*) echo "ui/qt/(app|files|widgets|screen)/.+|$below_ui" ;;
+        ui/qt/window/*) echo "ui/qt/(window|files|widgets|screen)/.+|$below_ui" ;;
         ui/qt/main.cpp) echo "ui/qt/.+|$below_ui" ;;
         ui/web/*) echo "ui/web/.+|$below_ui" ;;
         ui/win/*) echo "ui/win/.+|$below_ui" ;;

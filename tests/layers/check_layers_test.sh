@@ -38,6 +38,8 @@ ui/qt/main.cpp|ui/qt/window/tform1.h|pass
 ui/qt/main.cpp|ui/qt/app/application.h|pass
 ui/qt/window/tform1.cpp|ui/qt/app/application.h|fail
 ui/qt/window/tform1.cpp|ui/qt/widgets/handler_errors.h|pass
+ui/qt/window/plot_menu.cpp|ui/qt/files/export_files.h|pass
+ui/qt/files/export_files.cpp|ui/qt/app/application.h|fail
 ui/web/page.cpp|session/png_file.h|pass
 ui/web/page.cpp|ui/qt/widgets/fonts.h|fail
 ui/win/form.cpp|ui/web/page.h|fail

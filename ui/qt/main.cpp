@@ -1,9 +1,9 @@
 #include "core/cli/command_line.h"
 #include "ui/qt/app/application.h"
 #include "ui/qt/app/batch_run.h"
-#include "ui/qt/app/output_file.h"
 #include "ui/qt/app/platform_choice.h"
 #include "ui/qt/app/toolkit_start.h"
+#include "ui/qt/files/output_file.h"
 #include "ui/qt/window/tform1.h"
 
 int main(int argc, char** argv) {

@@ -15,11 +15,11 @@
 #include "plot/phase_plot.h"
 #include "session/batch_runs.h"
 #include "ui/qt/app/application.h"
-#include "ui/qt/app/export_files.h"
 #include "ui/qt/app/lesson_batch.h"
 #include "ui/qt/app/outcome_batch.h"
-#include "ui/qt/app/output_file.h"
 #include "ui/qt/app/toolkit_start.h"
+#include "ui/qt/files/export_files.h"
+#include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/fonts.h"
 #include "ui/qt/widgets/plot_image.h"
 

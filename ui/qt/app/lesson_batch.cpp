@@ -3,7 +3,7 @@
 #include "core/driver/scenario_direction_field.h"
 #include "core/driver/time_course.h"
 #include "session/batch_runs.h"
-#include "ui/qt/app/export_files.h"
+#include "ui/qt/files/export_files.h"
 #include "ui/qt/widgets/plot_image.h"
 
 namespace morvanta {

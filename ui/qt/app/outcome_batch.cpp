@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "session/batch_runs.h"
-#include "ui/qt/app/export_files.h"
+#include "ui/qt/files/export_files.h"
 
 namespace morvanta {
 

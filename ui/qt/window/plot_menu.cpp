@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "core/driver/scenario_isoclines.h"
-#include "ui/qt/app/export_files.h"
-#include "ui/qt/app/output_file.h"
+#include "ui/qt/files/export_files.h"
+#include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/handler_errors.h"
 
 namespace morvanta {

@@ -1,10 +1,10 @@
-#include "ui/qt/app/export_files.h"
+#include "ui/qt/files/export_files.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <sstream>
 
-#include "ui/qt/app/output_file.h"
+#include "ui/qt/files/output_file.h"
 
 namespace morvanta {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/app/output_file.h"
+#include "ui/qt/files/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
