@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace morvanta {
+
+// A single-line edit box that a run writes numbers into. The user may edit it; a run draws
+// each new number straight onto the box's own surface (a standard edit's text change and
+// repaint costs ten times a step of the plot) and hands the box its text at the few moments
+// it may have to repaint it itself.
+class NumberBox {
+public:
+    NumberBox(HWND parent, int id, RECT place, HFONT font);
+    HWND Handle() const { return edit_; }
+    // Puts the number on the screen before it returns.
+    void ShowNumber(int n);
+    // Makes the edit's own text what is shown.
+    void SyncText();
+
+private:
+    HWND edit_ = nullptr;
+    HFONT font_ = nullptr;
+    std::wstring shown_;
+    bool synced_ = true;
+};
+
+}  // namespace morvanta
