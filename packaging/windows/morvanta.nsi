@@ -19,6 +19,7 @@ VIAddVersionKey "ProductName" "${NAME}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "${NAME} ${VERSION} setup"
+VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Morvanta developers, MIT License"
 
 Page directory
 Page instfiles

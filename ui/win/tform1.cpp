@@ -217,6 +217,22 @@ void TForm1::BitBtn1Click() {
     });
 }
 
+std::string TForm1::ControlName(HWND control) const {
+    if (!control) return {};
+    if (control == BitBtn1->Handle()) return "BitBtn1";
+    if (control == BitBtn2->Handle()) return "BitBtn2";
+    if (control == Edit1->Handle()) return "Edit1";
+    if (control == Edit2->Handle()) return "Edit2";
+    if (control == Memo1) return "Memo1";
+    for (const auto& [group, name] : {std::pair{RadioGroup1.get(), "RadioGroup1"},
+                                      std::pair{RadioGroup2.get(), "RadioGroup2"}}) {
+        if (control == group->Frame()) return name;
+        for (int i = 0; i < group->ItemCount(); ++i)
+            if (control == group->Item(i)) return std::string(name) + '.' + std::to_string(i);
+    }
+    return {};
+}
+
 void TForm1::BitBtn2Click() { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
 template <class Handler>

@@ -53,6 +53,9 @@ public:
     void BitBtn2Click();
 
     GdiPlotSurface& Surface() { return *surface_; }
+    // The design's name of a control ("BitBtn1", "RadioGroup2.0" for an item); empty for
+    // windows that are not the form's controls.
+    std::string ControlName(HWND control) const;
     SIZE OuterSize() const;
     // Shows an error's text in the application's error box.
     void ShowError(const std::string& text) const;

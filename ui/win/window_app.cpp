@@ -21,16 +21,18 @@ bool SwallowedEnter(const MSG& message, HWND log) {
 
 }  // namespace
 
-int RunWindow(HINSTANCE instance, const ClockSource& clock, int showCommand) {
+int RunWindow(HINSTANCE instance, const ClockSource& clock, int showCommand,
+              const AfterMessage& afterMessage) {
     TForm1::RegisterClasses(instance);
     TForm1 Form1(instance, clock);
     Form1.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (SwallowedEnter(message, Form1.Memo1)) continue;
-        if (IsDialogMessageW(Form1.Handle(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!SwallowedEnter(message, Form1.Memo1) && !IsDialogMessageW(Form1.Handle(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (afterMessage && IsWindow(Form1.Handle())) afterMessage(Form1);
     }
     return static_cast<int>(message.wParam);
 }
