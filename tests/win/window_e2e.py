@@ -41,6 +41,13 @@ def tab_to(window, count):
         window.wait(lambda w, e=expected: w.focus == e)
 
 
+def trajectory_pixels(shown):
+    """White pixels off the axes: what the run drew."""
+    return sum(1 for y in range(400) for x in range(400)
+               if shown[3 * (400 * y + x):3 * (400 * y + x) + 3] == b"\xff\xff\xff"
+               and x != 20 and y != 380)
+
+
 def plot_matches_linux(window):
     with tempfile.TemporaryDirectory() as folder:
         reference = os.path.join(folder, "plot.png")
@@ -77,6 +84,13 @@ try:
     differing, white = plot_matches_linux(window)
     check(differing == 0 and white > 100,
           f"seed {SEED}: the plot is Linux's batch PNG ({differing} pixels differ, {white} white)")
+    # The plot menu from the keyboard: Shift+F10, then "Clear Plot" by its access key.
+    window.keys("shift+F10")
+    window.keys("l")
+    window.keys("Tab")
+    window.wait(lambda w: w.focus == "BitBtn2")
+    left = trajectory_pixels(window.pixels(24, 40, 400, 400))
+    check(left == 0, f"Shift+F10, Clear Plot: the run's drawing is gone ({left} pixels left)")
     window.close()
 
     for name, tabs, keys, outcome in ENTER_RULES:

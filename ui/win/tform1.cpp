@@ -59,6 +59,17 @@ RECT Moved(RECT rect, POINT by) {
 
 bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }
 
+// A run's settings: the two groups and the menu's outcome shapes.
+class MenuSettings : public RadioGroupSettings {
+public:
+    MenuSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
+        : RadioGroupSettings(trials, scenario), menu_(menu) {}
+    bool OutcomeShapes() const override { return menu_.OutcomeShapes(); }
+
+private:
+    const PlotMenu& menu_;
+};
+
 }  // namespace
 
 std::wstring ApplicationTitle() {
@@ -99,6 +110,7 @@ TForm1::TForm1(HINSTANCE instance, const ClockSource& clock) : instance_(instanc
                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     surface_ = std::make_unique<GdiPlotSurface>(window_);
     CreateControls();
+    menu_ = std::make_unique<PlotMenu>(window_, *surface_, *RadioGroup2);
     SendMessageW(window_, DM_SETDEFID, EndId, 0);
     UpdateScrollBars();
     FormCreate();
@@ -204,16 +216,18 @@ void TForm1::PaintB() {
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
         PlotArea(*surface_, outer.cx, outer.cy);
+        menu_->DrawOverEmptyPlot(*surface_);
     });
 }
 
 void TForm1::BitBtn1Click() {
     RunHandler([this] {
-        const RadioGroupSettings settings(*RadioGroup1, *RadioGroup2);
+        const MenuSettings settings(*RadioGroup1, *RadioGroup2, *menu_);
         BoxOutlets outlets(*Edit1, *Edit2, Memo1);
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
-        RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy);
+        RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy, menu_->Observer());
+        menu_->RunFinished(outlets);
     });
 }
 
@@ -302,6 +316,9 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (click) PaintB();
             return 0;
         }
+        case WM_CONTEXTMENU:
+            OnContextMenu(lParam);
+            return 0;
         case WM_CAPTURECHANGED:
             mapPressed_ = false;
             return 0;
@@ -340,6 +357,19 @@ void TForm1::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED && RadioGroup1->Owns(control)) RadioGroup1->SelectionChanged();
     if (code == BN_CLICKED && RadioGroup2->Owns(control)) RadioGroup2->SelectionChanged();
     // IDCANCEL, the dialog manager's Escape, does nothing: the window has no Cancel button.
+}
+
+void TForm1::OnContextMenu(LPARAM where) {
+    POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (where == -1) {  // the Menu key or Shift+F10: over the plot, near its corner
+        at = POINT{MapBox.left - scroll_.x + MapWidth / 8, MapBox.top - scroll_.y + MapHeight / 8};
+        ClientToScreen(window_, &at);
+    } else {
+        POINT client = at;
+        ScreenToClient(window_, &client);
+        if (!Contains(MapBox, POINT{client.x + scroll_.x, client.y + scroll_.y})) return;
+    }
+    RunHandler([this, at] { menu_->Popup(at, [this] { PaintB(); }); });
 }
 
 void TForm1::OnPaint() {
@@ -384,6 +414,7 @@ void TForm1::OnPaint() {
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{map.left, map.top});
         PlotArea(*surface_, outer.cx, outer.cy);
+        menu_->DrawOverEmptyPlot(*surface_);
         surface_->SetLive(true);
         surface_->Show(dc, PixelRect{0, 0, MapWidth, MapHeight});
     }

@@ -10,6 +10,7 @@
 #include "ui/win/glyph_button.h"
 #include "ui/win/layout_scale.h"
 #include "ui/win/number_box.h"
+#include "ui/win/plot_menu.h"
 #include "ui/win/radio_group.h"
 
 namespace morvanta {
@@ -67,6 +68,8 @@ private:
     void CreateControls();
     void OnPaint();
     void OnCommand(int id, int code, HWND control);
+    // The plot menu at a screen point; from the keyboard (no point) near the plot's corner.
+    void OnContextMenu(LPARAM where);
     void UpdateScrollBars();
     void Scroll(int bar, int code);
     // Runs a handler; an error it raises ends it and shows in the error box.
@@ -82,6 +85,7 @@ private:
           headingFont_ = nullptr;
     HBITMAP picture_ = nullptr;
     std::unique_ptr<GdiPlotSurface> surface_;
+    std::unique_ptr<PlotMenu> menu_;
     bool mapPressed_ = false;
     POINT scroll_{};  // how far the contents are scrolled
 };
