@@ -39,6 +39,7 @@ GdiPlotSurface::GdiPlotSurface(HWND window) : window_(window) {
 }
 
 GdiPlotSurface::~GdiPlotSurface() {
+    Release();
     SelectObject(textDc_, oldBitmap_);
     DeleteObject(textBitmap_);
     DeleteDC(textDc_);
@@ -88,8 +89,21 @@ void GdiPlotSurface::Show(HDC dc, const PixelRect& rect) const {
                       Bits() + std::size_t(clipped.top) * MapWidth, &info, DIB_RGB_COLORS);
 }
 
+void GdiPlotSurface::Hold() {
+    if (!held_ && window_) held_ = GetDC(window_);
+}
+
+void GdiPlotSurface::Release() {
+    if (held_) ReleaseDC(window_, held_);
+    held_ = nullptr;
+}
+
 void GdiPlotSurface::Changed(const PixelRect& rect) {
     if (!live_) return;
+    if (held_) {
+        Show(held_, rect);
+        return;
+    }
     HDC dc = GetDC(window_);
     Show(dc, rect);
     ReleaseDC(window_, dc);

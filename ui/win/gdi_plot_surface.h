@@ -23,6 +23,9 @@ public:
     POINT Origin() const { return origin_; }
     // Whether drawing reaches the window at once (off while a paint draws into the raster).
     void SetLive(bool live) { live_ = live; }
+    // While held (a run), the surface keeps the window's device context for every change.
+    void Hold();
+    void Release();
     // Puts a rectangle of the raster on a device context at the plot's origin.
     void Show(HDC dc, const PixelRect& rect) const;
 
@@ -33,6 +36,7 @@ private:
     HWND window_;
     POINT origin_{};
     bool live_ = true;
+    HDC held_ = nullptr;
     HDC textDc_ = nullptr;  // a DIB section the size of the plot, for GDI's text
     HBITMAP textBitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;

@@ -12,23 +12,32 @@ NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) : font_(font) 
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+void NumberBox::Hold() {
+    if (held_) return;
+    held_ = GetDC(edit_);
+    SelectObject(held_, font_);
+    SetTextColor(held_, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(held_, GetSysColor(COLOR_WINDOW));
+    // Where the edit itself would put its text: its formatting rectangle.
+    SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format_));
+    GetClientRect(edit_, &client_);
+}
+
+void NumberBox::Release() {
+    if (!held_) return;
+    ReleaseDC(edit_, held_);
+    held_ = nullptr;
+}
+
 void NumberBox::ShowNumber(int n) {
     shown_ = std::to_wstring(n);
     synced_ = false;
-    // Where the edit itself would put its text: its formatting rectangle.
-    RECT format{};
-    SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    RECT client;
-    GetClientRect(edit_, &client);
-    HDC dc = GetDC(edit_);
-    const HGDIOBJ old = SelectObject(dc, font_);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    const bool held = held_ != nullptr;
+    if (!held) Hold();
     // One opaque text call paints the digits and clears the rest of the box.
-    ExtTextOutW(dc, format.left, format.top, ETO_OPAQUE, &client, shown_.c_str(),
+    ExtTextOutW(held_, format_.left, format_.top, ETO_OPAQUE, &client_, shown_.c_str(),
                 static_cast<UINT>(shown_.size()), nullptr);
-    SelectObject(dc, old);
-    ReleaseDC(edit_, dc);
+    if (!held) Release();
 }
 
 void NumberBox::SyncText() {

@@ -18,10 +18,15 @@ public:
     void ShowNumber(int n);
     // Makes the edit's own text what is shown.
     void SyncText();
+    // While held (a run), the box keeps its device context ready for the next number.
+    void Hold();
+    void Release();
 
 private:
     HWND edit_ = nullptr;
     HFONT font_ = nullptr;
+    HDC held_ = nullptr;
+    RECT format_{}, client_{};
     std::wstring shown_;
     bool synced_ = true;
 };

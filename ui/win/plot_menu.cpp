@@ -48,8 +48,9 @@ void PlotMenu::Do(int item) {
         case TallyOutcomesId:
         case OutcomeShapesId:
         case ShowOutcomeMapId:
-            CheckMenuItem(menu_, static_cast<UINT>(item),
-                          static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
+            CheckMenuItem(
+                menu_, static_cast<UINT>(item),
+                static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
             break;
         default:
             break;  // the menu closed with nothing chosen

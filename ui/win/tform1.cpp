@@ -226,7 +226,10 @@ void TForm1::BitBtn1Click() {
         BoxOutlets outlets(*Edit1, *Edit2, Memo1);
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
-        RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy, menu_->Observer());
+        {
+            const HeldDisplays held(*Edit1, *Edit2, *surface_);
+            RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy, menu_->Observer());
+        }
         menu_->RunFinished(outlets);
     });
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/driver/run_driver.h"
+#include "ui/win/gdi_plot_surface.h"
 #include "ui/win/number_box.h"
 #include "ui/win/radio_group.h"
 
@@ -36,6 +37,29 @@ private:
     NumberBox& trial_;
     NumberBox& step_;
     HWND log_;
+};
+
+// For the length of a run, the number boxes and the plot keep their device contexts.
+class HeldDisplays {
+public:
+    HeldDisplays(NumberBox& trial, NumberBox& step, GdiPlotSurface& plot)
+        : trial_(trial), step_(step), plot_(plot) {
+        trial_.Hold();
+        step_.Hold();
+        plot_.Hold();
+    }
+    ~HeldDisplays() {
+        trial_.Release();
+        step_.Release();
+        plot_.Release();
+    }
+    HeldDisplays(const HeldDisplays&) = delete;
+    HeldDisplays& operator=(const HeldDisplays&) = delete;
+
+private:
+    NumberBox& trial_;
+    NumberBox& step_;
+    GdiPlotSurface& plot_;
 };
 
 // Adds a line after the lines of a multi-line edit (the first line when it is empty).
