@@ -33,9 +33,20 @@ fi
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON
 build_dir=${BUILD_DIR:-build-win}
+linux_program=()
+if [ "$tests" = ON ]; then
+    # The Linux program the tests compare with: ./build's if it is there, else one of its own.
+    linux=build/ui/qt/morvanta
+    if [ ! -x "$linux" ]; then
+        cmake -S . -B build-linux-ref -G Ninja -DBUILD_TESTING=OFF -DMORVANTA_BUILD_BENCH=OFF >/dev/null
+        cmake --build build-linux-ref -j"$(nproc)" --target morvanta
+        linux=build-linux-ref/ui/qt/morvanta
+    fi
+    linux_program=(-DMORVANTA_LINUX_PROGRAM="$(realpath "$linux")")
+fi
 cmake -S . -B "$build_dir" -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
       -DMORVANTA_WARNINGS_AS_ERRORS="$warnings_as_errors" -DBUILD_TESTING="$tests" \
-      -DMORVANTA_BUILD_BENCH=OFF "$@" >/dev/null
+      -DMORVANTA_BUILD_BENCH=OFF "${linux_program[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 
 if [ "$tests" = ON ]; then

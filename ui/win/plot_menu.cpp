@@ -14,15 +14,23 @@
 namespace morvanta {
 
 PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
-    : owner_(owner), plot_(plot), scenario_(scenario), menu_(CreatePopupMenu()) {
-    AppendMenuW(menu_, MF_STRING, CopyPlotId, L"&Copy Plot");
-    AppendMenuW(menu_, MF_STRING | MF_GRAYED, SaveTrialsId, L"Save &Trials As\x2026");
-    AppendMenuW(menu_, MF_STRING, ClearPlotId, L"C&lear Plot");
-    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu_, MF_STRING, ShowIsoclinesId, L"Show &Isoclines");
-    AppendMenuW(menu_, MF_STRING, TallyOutcomesId, L"Tall&y Outcomes");
-    AppendMenuW(menu_, MF_STRING, OutcomeShapesId, L"Outcome &Shapes");
-    AppendMenuW(menu_, MF_STRING, ShowOutcomeMapId, L"Show Outcome &Map");
+    : owner_(owner),
+      plot_(plot),
+      scenario_(scenario),
+      menu_(NewMenu()),
+      lesson_(menu_, owner, scenario) {}
+
+HMENU PlotMenu::NewMenu() {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, CopyPlotId, L"&Copy Plot");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, SaveTrialsId, L"Save &Trials As\x2026");
+    AppendMenuW(menu, MF_STRING, ClearPlotId, L"C&lear Plot");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, ShowIsoclinesId, L"Show &Isoclines");
+    AppendMenuW(menu, MF_STRING, TallyOutcomesId, L"Tall&y Outcomes");
+    AppendMenuW(menu, MF_STRING, OutcomeShapesId, L"Outcome &Shapes");
+    AppendMenuW(menu, MF_STRING, ShowOutcomeMapId, L"Show Outcome &Map");
+    return menu;  // the lesson's items follow
 }
 
 PlotMenu::~PlotMenu() { DestroyMenu(menu_); }
@@ -53,15 +61,17 @@ void PlotMenu::Do(int item) {
                 static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
             break;
         default:
-            break;  // the menu closed with nothing chosen
+            lesson_.Do(item);  // nothing when the menu closed with nothing chosen
+            break;
     }
 }
 
 void PlotMenu::DrawOverEmptyPlot(PlotSurface& surface) {
     const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
     if (Checked(ShowOutcomeMapId))  // under everything else
-        DrawScenarioOutcomeMap(surface, maps_, scenario, TrialOverrides{}, WindowMapGrid);
-    if (Checked(ShowIsoclinesId)) DrawScenarioIsoclines(surface, scenario, TrialOverrides{});
+        DrawScenarioOutcomeMap(surface, maps_, scenario, Overrides(), WindowMapGrid);
+    lesson_.DrawOverEmptyPlot(surface, scenario);  // under the isoclines
+    if (Checked(ShowIsoclinesId)) DrawScenarioIsoclines(surface, scenario, Overrides());
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
@@ -69,7 +79,7 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
     const std::vector<TrialRecord>& records = observer_.Records();
     const Scenario scenario =
         records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
-    const auto system = FixedSystemOf(scenario, TrialOverrides{});
+    const auto system = FixedSystemOf(scenario, Overrides());
     // The session's shares count every run of the system, the tally shown or not.
     const EndCounts& sofar =
         session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
@@ -77,6 +87,7 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
         outlets.AppendLog(TallyLine(records));
         outlets.AppendLog(SharesLine(sofar));
     }
+    lesson_.RunFinished(records);
 }
 
 void PlotMenu::CopyPlot() const {

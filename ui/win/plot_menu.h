@@ -7,6 +7,7 @@
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
 #include "ui/win/gdi_plot_surface.h"
+#include "ui/win/lesson_menu.h"
 #include "ui/win/radio_group.h"
 
 namespace morvanta {
@@ -35,6 +36,7 @@ public:
 
     RunObserver& Observer() { return observer_; }
     bool OutcomeShapes() const { return Checked(OutcomeShapesId); }
+    const TrialOverrides& Overrides() const { return lesson_.Overrides(); }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot(PlotSurface& surface);
     // After a run: the tally and the shares in the log, when asked for.
@@ -50,6 +52,7 @@ private:
         OutcomeShapesId,
         ShowOutcomeMapId,
     };
+    static HMENU NewMenu();
     int Track(POINT screen);
     void Do(int item);
     bool Checked(int item) const;
@@ -60,6 +63,7 @@ private:
     GdiPlotSurface& plot_;
     const RadioGroup& scenario_;
     HMENU menu_;
+    LessonMenu lesson_;
     TrialTable observer_{[this] { DrawOverEmptyPlot(plot_); }};
     OutcomeMaps maps_;
     SessionCounts session_;

@@ -65,6 +65,7 @@ public:
     MenuSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
         : RadioGroupSettings(trials, scenario), menu_(menu) {}
     bool OutcomeShapes() const override { return menu_.OutcomeShapes(); }
+    TrialOverrides Overrides() const override { return menu_.Overrides(); }
 
 private:
     const PlotMenu& menu_;
@@ -95,6 +96,7 @@ void TForm1::RegisterClasses(HINSTANCE instance) {
     form.lpszClassName = FormClass;
     RegisterClassExW(&form);
     RadioGroup::RegisterFrameClass(instance);
+    LessonMenu::RegisterClasses(instance);
 }
 
 TForm1::TForm1(HINSTANCE instance, const ClockSource& clock) : instance_(instance), clock_(clock) {
