@@ -12,6 +12,7 @@
 #include "core/system_clock.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/output_file.h"
+#include "ui/win/system_time_clock.h"
 
 #ifndef MORVANTA_VERSION
 #error "MORVANTA_VERSION must be defined by the build"
@@ -38,6 +39,21 @@ private:
     const BatchOptions& options_;
 };
 
+// What this edition's batch mode does not write yet (the pictures, the lesson's and the
+// outcomes' files): named, so that it is refused rather than left out without a word.
+std::string NotYetWritten(const BatchOptions& options) {
+    const LessonOptions& lesson = options.lesson;
+    const OutcomeOptions& outcomes = options.outcomes;
+    if (!options.pngPath.empty() || !lesson.timeCoursePngPath.empty()) return "PNG pictures";
+    if (lesson.a12 || lesson.a21 || lesson.start || !lesson.timeCoursePath.empty() ||
+        lesson.directionField)
+        return "the lesson options";
+    if (outcomes.outcomeMap || !outcomes.outcomeMapPath.empty() || outcomes.runs != 1 ||
+        !outcomes.summaryPath.empty())
+        return "the outcome options";
+    return {};
+}
+
 int RunBatch(const BatchOptions& options, const std::string& program) {
     GdiPlotSurface plot(nullptr);  // off screen: the window's plot, pixel for pixel
     plot.SetLive(false);
@@ -47,7 +63,7 @@ int RunBatch(const BatchOptions& options, const std::string& program) {
     });
     const BatchSettings settings(options);
     SilentOutlets outlets;
-    const SystemClock systemClock;
+    const SystemTimeClock systemClock;
     const FixedClock fixed = FixedClock::ForSeed(options.seed.value_or(0));
     const ClockSource& clock = options.seed ? static_cast<const ClockSource&>(fixed) : systemClock;
     RunTrials(settings, outlets, plot, clock, MapWidth, MapHeight, observer);
@@ -85,6 +101,10 @@ int RunCommand(const CommandLine& command, const std::string& program) {
                          command.error.c_str(), program.c_str());
             return ExitUsage;
         case CommandLine::Action::Batch:
+            if (const std::string missing = NotYetWritten(command.batch); !missing.empty()) {
+                Say(program, missing + " are not in the Windows edition yet");
+                return ExitUsage;
+            }
             try {
                 return RunBatch(command.batch, program);
             } catch (const std::bad_alloc&) {

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "core/cli/command_line.h"
-#include "core/system_clock.h"
 #include "ui/win/batch_command.h"
 #include "ui/win/console_output.h"
+#include "ui/win/system_time_clock.h"
 #include "ui/win/window_app.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -15,6 +15,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         morvanta::UseParentConsole();
         return morvanta::RunCommand(command, morvanta::ProgramName());
     }
-    const morvanta::SystemClock clock;
+    const morvanta::SystemTimeClock clock;
     return morvanta::RunWindow(instance, clock, showCommand);
 }
