@@ -178,6 +178,7 @@ void TForm1::CreateControls() {
     SetWindowPos(Memo1, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
     ShowScrollBar(Memo1, SB_BOTH, TRUE);
+    EnableScrollBar(Memo1, SB_HORZ, ESB_DISABLE_BOTH);
     RadioGroup1 = std::make_unique<RadioGroup>(
         window_, L"Trials", std::vector<std::wstring>{L"1", L"10", L"50", L"100"}, 2,
         s.Rect(248, 480, 100, 50), groupFont_, false, 1, TrialsItemsId);
