@@ -91,6 +91,22 @@ try:
     window.wait(lambda w: w.focus == "BitBtn2")
     left = trajectory_pixels(window.pixels(24, 40, 400, 400))
     check(left == 0, f"Shift+F10, Clear Plot: the run's drawing is gone ({left} pixels left)")
+    # Save Trials As: a name typed without extension gets ".csv"; the bytes are Linux's.
+    with tempfile.TemporaryDirectory() as folder:
+        window.keys("shift+F10")
+        window.keys("t")
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                        "^Save Trials As$"], capture_output=True, timeout=120)
+        subprocess.run(["xdotool", "type", "--delay", "20", "Z:" + folder.replace("/", "\\")
+                        + "\\trials"], check=True)
+        window.keys("Return")
+        window.keys("Tab")  # after the dialog, back in the window
+        window.wait(lambda w: w.focus == "RadioGroup2")
+        expected = subprocess.run([linux, "--batch", "--seed=" + SEED, "--csv=-"],
+                                  capture_output=True, check=True).stdout
+        saved = os.path.join(folder, "trials.csv")
+        check(os.path.exists(saved) and open(saved, "rb").read() == expected,
+              "Save Trials As adds .csv to a name typed without it and writes Linux's bytes")
     window.close()
 
     for name, tabs, keys, outcome in ENTER_RULES:
