@@ -76,12 +76,19 @@ public:
     void SetFont(const std::string& face, int points, Color color) override {
         inner_.SetFont(face, points, color);
     }
-    void MoveTo(int x, int y) override { inner_.MoveTo(x, y); }
+    void MoveTo(int x, int y) override {
+        inner_.MoveTo(x, y);
+        at_ = {x, y};
+    }
     void LineTo(int x, int y) override {
         const double start = Now();
         inner_.LineTo(x, y);
-        times_.push_back(Now() - start);
+        const double took = Now() - start;
+        times_.push_back(took);
+        if (PlotPoint{x, y} != at_) drawing_.push_back(took);  // a segment of a pixel or more
+        at_ = {x, y};
     }
+    const std::vector<double>& DrawingSegments() const { return drawing_; }
     void Rectangle(int x1, int y1, int x2, int y2) override { inner_.Rectangle(x1, y1, x2, y2); }
     void Ellipse(int x1, int y1, int x2, int y2) override { inner_.Ellipse(x1, y1, x2, y2); }
     void TextOut(int x, int y, const std::string& text) override { inner_.TextOut(x, y, text); }
@@ -89,6 +96,8 @@ public:
 private:
     PlotSurface& inner_;
     std::vector<double>& times_;
+    std::vector<double> drawing_;
+    PlotPoint at_;
 };
 
 double Mean(const std::vector<double>& values) {
@@ -99,7 +108,7 @@ double Mean(const std::vector<double>& values) {
 
 // Per step, the mean: a step whose segment stays within one pixel draws nothing, and most do.
 struct RunCost {
-    double box = 0, plot = 0;
+    double box = 0, plot = 0, drawingSegment = 0;
 };
 
 RunCost TimedRun(TForm1& form, RunOutlets& boxes, const ClockSource& clock) {
@@ -109,7 +118,7 @@ RunCost TimedRun(TForm1& form, RunOutlets& boxes, const ClockSource& clock) {
     const RadioGroupSettings settings(*form.RadioGroup1, *form.RadioGroup2);
     const HeldDisplays held(*form.Edit1, *form.Edit2, form.Surface());  // as the window runs
     RunTrials(settings, outlets, surface, clock, 623, 610);
-    return {Mean(boxTimes), Mean(plotTimes)};
+    return {Mean(boxTimes), Mean(plotTimes), Median(surface.DrawingSegments())};
 }
 
 void Report(const char* what, const std::vector<double>& values) {
@@ -130,12 +139,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     form.Show(SW_SHOWNORMAL);
     BoxOutlets drawn(*form.Edit1, *form.Edit2, form.Memo1);
     EditTextOutlets edits(form);
-    std::vector<double> drawnBox, drawnPlot, editBox, editPlot, ratios;
+    std::vector<double> drawnBox, drawnPlot, drawingSegments, editBox, editPlot, ratios;
     for (int round = 0; round < rounds; ++round) {  // the two kinds of box in turn
         const RunCost own = TimedRun(form, drawn, clock);
         const RunCost edit = TimedRun(form, edits, clock);
         drawnBox.push_back(own.box);
         drawnPlot.push_back(own.plot);
+        drawingSegments.push_back(own.drawingSegment);
         editBox.push_back(edit.box);
         editPlot.push_back(edit.plot);
         ratios.push_back(own.box / own.plot);
@@ -144,6 +154,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                 rounds);
     Report("number box drawn by the program", drawnBox);
     Report("plot segment (with that box)", drawnPlot);
+    Report("  a segment that draws (median)", drawingSegments);
     Report("edit: SetWindowText + UpdateWindow", editBox);
     Report("plot segment (with the edit)", editPlot);
     std::vector<double> ratioPercent;

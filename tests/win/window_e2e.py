@@ -95,10 +95,13 @@ try:
     with tempfile.TemporaryDirectory() as folder:
         window.keys("shift+F10")
         window.keys("t")
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                        "^Save Trials As$"], capture_output=True, timeout=120)
-        subprocess.run(["xdotool", "type", "--delay", "20", "Z:" + folder.replace("/", "\\")
-                        + "\\trials"], check=True)
+        dialog = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 "^Save Trials As$"], capture_output=True, text=True,
+                                timeout=120).stdout.split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", dialog], capture_output=True,
+                       timeout=120)
+        subprocess.run(["xdotool", "type", "--window", dialog, "--delay", "20",
+                        "Z:" + folder.replace("/", "\\") + "\\trials"], check=True)
         window.keys("Return")
         window.keys("Tab")  # after the dialog, back in the window
         window.wait(lambda w: w.focus == "RadioGroup2")
