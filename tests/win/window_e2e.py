@@ -2,7 +2,6 @@
 """The window's keyboard rules and a fixed-clock run's plot, driven from outside.
     window_e2e.py WINE PROBE.exe LINUX_MORVANTA"""
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -92,30 +91,6 @@ try:
     window.wait(lambda w: w.focus == "BitBtn2")
     left = trajectory_pixels(window.pixels(24, 40, 400, 400))
     check(left == 0, f"Shift+F10, Clear Plot: the run's drawing is gone ({left} pixels left)")
-    # Save Trials As: a name typed without extension gets ".csv"; the bytes are Linux's.
-    # A folder name of letters and digits only: nothing for the typing to get wrong.
-    folder = os.path.join(tempfile.gettempdir(), f"morvantasave{os.getpid()}")
-    os.makedirs(folder, exist_ok=True)
-    try:
-        window.keys("shift+F10")
-        window.keys("t")
-        dialog = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                                 "^Save Trials As$"], capture_output=True, text=True,
-                                timeout=120).stdout.split()[0]
-        subprocess.run(["xdotool", "windowactivate", "--sync", dialog], capture_output=True,
-                       timeout=120)
-        subprocess.run(["xdotool", "type", "--delay", "20",
-                        "Z:" + folder.replace("/", "\\") + "\\trials"], check=True)
-        window.keys("Return")
-        window.keys("Tab")  # after the dialog, back in the window
-        window.wait(lambda w: w.focus == "RadioGroup2")
-        expected = subprocess.run([linux, "--batch", "--seed=" + SEED, "--csv=-"],
-                                  capture_output=True, check=True).stdout
-        saved = os.path.join(folder, "trials.csv")
-        check(os.path.exists(saved) and open(saved, "rb").read() == expected,
-              "Save Trials As adds .csv to a name typed without it and writes Linux's bytes")
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
     window.close()
 
     for name, tabs, keys, outcome in ENTER_RULES:
