@@ -77,8 +77,14 @@ bool TakesValue(std::string_view name) {
 // standard output), or two names of one file that exists.
 bool SameOutput(const std::string& first, const std::string& second) {
     namespace fs = std::filesystem;
+    // Names are UTF-8 on every system; Windows has no file name for the standard output, so
+    // there "-" names only itself.
     const auto spelled = [](const std::string& path) {
+#ifdef _WIN32
+        return fs::path(std::u8string(path.begin(), path.end()));
+#else
         return fs::path(path == "-" ? "/dev/stdout" : path);
+#endif
     };
     const fs::path a = spelled(first);
     const fs::path b = spelled(second);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "plot/phase_plot.h"
@@ -26,7 +27,7 @@ Journal RecordRun(int trialsItem, int scenarioItem, unsigned seed) {
     return journal;
 }
 
-long CountOf(const Journal& journal, const std::string& prefix) {
+std::ptrdiff_t CountOf(const Journal& journal, const std::string& prefix) {
     return std::count_if(journal.begin(), journal.end(),
                          [&](const std::string& entry) { return entry.rfind(prefix, 0) == 0; });
 }

@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""The window's keyboard rules and a fixed-clock run's plot, driven from outside.
+    window_e2e.py WINE PROBE.exe LINUX_MORVANTA"""
+import os
+import subprocess
+import sys
+import tempfile
+
+from win_session import Window, png_pixels, start_window_manager
+
+wine, probe, linux = sys.argv[1:4]
+SEED = "43200000"
+TAB_ORDER = ["BitBtn2", "RadioGroup2", "RadioGroup2.0", "Edit1", "Edit2", "Memo1",
+             "RadioGroup1.1", "BitBtn1"]
+# Where the focus is (Tabs from start-up), the keys, and what must follow: a run, the
+# program's end, or nothing (the next Tab then reaches the next control with no run before).
+ENTER_RULES = [
+    ("Enter on Start runs", 0, ["Return"], "run"),
+    ("Space on Start runs", 0, ["space"], "run"),
+    ("Enter on End ends", 1, ["Return"], "end"),
+    ("Enter on the Fixed group clicks End", 2, ["Return"], "end"),
+    ("Enter on a Fixed item clicks End", 3, ["Return"], "end"),
+    ("Enter on a number box clicks End", 4, ["Return"], "end"),
+    ("Enter in the log box is a new line", 6, ["Return"], "nothing"),
+    ("Shift+Enter on Start clicks nothing", 0, ["shift+Return"], "nothing"),
+    ("Ctrl+Enter on a number box clicks nothing", 4, ["ctrl+Return"], "nothing"),
+    ("Alt+F4 ends", 0, ["alt+F4"], "end"),
+]
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+
+
+def tab_to(window, count):
+    for expected in TAB_ORDER[:count]:
+        window.keys("Tab")
+        window.wait(lambda w, e=expected: w.focus == e)
+
+
+def trajectory_pixels(shown):
+    """White pixels off the axes: what the run drew."""
+    return sum(1 for y in range(400) for x in range(400)
+               if shown[3 * (400 * y + x):3 * (400 * y + x) + 3] == b"\xff\xff\xff"
+               and x != 20 and y != 380)
+
+
+def plot_matches_linux(window):
+    with tempfile.TemporaryDirectory() as folder:
+        reference = os.path.join(folder, "plot.png")
+        subprocess.run([linux, "--batch", "--seed=" + SEED, "--png=" + reference], check=True)
+        expected = png_pixels(reference)
+    shown = window.pixels(24, 40, 400, 400)
+    # The labels' glyphs are each system's own fonts: their boxes are left out.
+    labels = [(5, 10, 80, 27), (200, 381, 280, 400)]
+    differing = white = 0
+    for y in range(400):
+        for x in range(400):
+            if any(l <= x < r and t <= y < b for l, t, r, b in labels):
+                continue
+            at = 3 * (400 * y + x)
+            differing += shown[at:at + 3] != expected[at:at + 3]
+            white += shown[at:at + 3] == b"\xff\xff\xff"
+    return differing, white
+
+
+manager = start_window_manager()
+try:
+    window = Window(wine, probe, "--seed=" + SEED)
+    check(window.wait(lambda w: w.focus is not None and w.runs is not None)
+          and (window.focus, window.runs) == ("BitBtn1", 0),
+          f"at start-up the focus is on Start and the log is empty ({window.focus}, {window.runs})")
+    seen = []
+    for expected in TAB_ORDER:
+        window.keys("Tab")
+        window.wait(lambda w: w.focus != (seen[-1] if seen else "BitBtn1"))
+        seen.append(window.focus)
+    check(seen == TAB_ORDER, f"Tab visits {TAB_ORDER}: {seen}")
+    window.keys("Return")
+    window.wait(lambda w: w.runs == 1)
+    differing, white = plot_matches_linux(window)
+    check(differing == 0 and white > 100,
+          f"seed {SEED}: the plot is Linux's batch PNG ({differing} pixels differ, {white} white)")
+    # The plot menu from the keyboard: Shift+F10, then "Clear Plot" by its access key.
+    window.keys("shift+F10")
+    window.keys("l")
+    window.keys("Tab")
+    window.wait(lambda w: w.focus == "BitBtn2")
+    left = trajectory_pixels(window.pixels(24, 40, 400, 400))
+    check(left == 0, f"Shift+F10, Clear Plot: the run's drawing is gone ({left} pixels left)")
+    window.close()
+
+    for name, tabs, keys, outcome in ENTER_RULES:
+        window = Window(wine, probe, "--seed=" + SEED)
+        window.wait(lambda w: w.focus == "BitBtn1")
+        tab_to(window, tabs)
+        window.keys(*keys)
+        if outcome == "end":
+            check(window.ended() == 0, name)
+        elif outcome == "run":
+            check(window.wait(lambda w: w.runs == 1), name)
+        else:
+            after = TAB_ORDER[tabs]
+            window.keys("Tab")
+            check(window.wait(lambda w: w.focus == after) and window.runs == 0, name)
+        window.close()
+finally:
+    manager.terminate()
+    manager.wait()
+sys.exit(1 if failures else 0)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include "plot/raster_surface.h"
+
+namespace morvanta {
+
+// The plot as the window shows it: a 400 x 400 raster whose every change goes straight to
+// the window (SetDIBitsToDevice of the changed rectangle) while the surface is live. Text is
+// drawn by GDI into the raster.
+class GdiPlotSurface : public RasterSurface {
+public:
+    explicit GdiPlotSurface(HWND window);
+    ~GdiPlotSurface() override;
+    GdiPlotSurface(const GdiPlotSurface&) = delete;
+    GdiPlotSurface& operator=(const GdiPlotSurface&) = delete;
+
+    void TextOut(int x, int y, const std::string& text) override;
+
+    // Where the plot's top-left pixel lies in the window's client area.
+    void SetOrigin(POINT origin) { origin_ = origin; }
+    POINT Origin() const { return origin_; }
+    // Whether drawing reaches the window at once (off while a paint draws into the raster).
+    void SetLive(bool live) { live_ = live; }
+    // While held (a run), the surface keeps the window's device context for every change.
+    void Hold();
+    void Release();
+    // Puts a rectangle of the raster on a device context at the plot's origin.
+    void Show(HDC dc, const PixelRect& rect) const;
+
+protected:
+    void Changed(const PixelRect& rect) override;
+
+private:
+    HWND window_;
+    POINT origin_{};
+    bool live_ = true;
+    HDC held_ = nullptr;
+    HDC textDc_ = nullptr;  // a DIB section the size of the plot, for GDI's text
+    HBITMAP textBitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    std::uint32_t* textBits_ = nullptr;
+};
+
+}  // namespace morvanta

@@ -1,0 +1,93 @@
+#include "ui/win/number_box.h"
+
+namespace morvanta {
+
+NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) : font_(font) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    edit_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void NumberBox::Hold() {
+    if (held_) return;
+    held_ = GetDC(edit_);
+    drawnSinceHold_ = false;  // the box shows what the edit or the user put there
+    SelectObject(held_, font_);
+    SetTextColor(held_, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(held_, GetSysColor(COLOR_WINDOW));
+    // Where the edit itself would put its text: its formatting rectangle.
+    SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format_));
+    GetClientRect(edit_, &client_);
+
+    GetCharWidth32W(held_, L'0', L'9', digitWidth_);
+    int total = 0;
+    for (int d = 0; d < 10; ++d) {
+        digitLeft_[d] = total;
+        total += digitWidth_[d];
+    }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(held_, &metrics);
+    digitHeight_ = metrics.tmHeight;
+    digits_ = CreateCompatibleDC(held_);
+    digitsBitmap_ = CreateCompatibleBitmap(held_, total, digitHeight_);
+    oldBitmap_ = SelectObject(digits_, digitsBitmap_);
+    SelectObject(digits_, font_);
+    SetTextColor(digits_, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(digits_, GetSysColor(COLOR_WINDOW));
+    const RECT strip{0, 0, total, digitHeight_};
+    ExtTextOutW(digits_, 0, 0, ETO_OPAQUE, &strip, L"0123456789", 10, nullptr);
+}
+
+void NumberBox::Release() {
+    if (!held_) return;
+    SelectObject(digits_, oldBitmap_);
+    DeleteObject(digitsBitmap_);
+    DeleteDC(digits_);
+    digits_ = nullptr;
+    ReleaseDC(edit_, held_);
+    held_ = nullptr;
+}
+
+void NumberBox::ShowNumber(int n) {
+    const std::wstring next = std::to_wstring(n);
+    const bool held = held_ != nullptr;
+    if (!held) Hold();
+    // Digits of one width (as in most faces) in a number of the same length: copy the
+    // digits that changed; else draw it all.
+    bool copied = drawnSinceHold_ && next.size() == shown_.size();
+    for (std::size_t i = 0; copied && i < next.size(); ++i)
+        copied = digitWidth_[next[i] - L'0'] == digitWidth_[shown_[i] - L'0'];
+    if (copied) {
+        int x = format_.left;
+        for (std::size_t i = 0; i < next.size(); ++i) {
+            const int d = next[i] - L'0';
+            if (next[i] != shown_[i])
+                BitBlt(held_, x, format_.top, digitWidth_[d], digitHeight_, digits_, digitLeft_[d],
+                       0, SRCCOPY);
+            x += digitWidth_[d];
+        }
+    }
+    shown_ = next;
+    synced_ = false;
+    if (!copied) DrawAll();
+    drawnSinceHold_ = true;
+    if (!held) Release();
+}
+
+void NumberBox::DrawAll() {
+    // One opaque text call paints the digits and clears the rest of the box.
+    ExtTextOutW(held_, format_.left, format_.top, ETO_OPAQUE, &client_, shown_.c_str(),
+                static_cast<UINT>(shown_.size()), nullptr);
+}
+
+void NumberBox::SyncText() {
+    if (synced_) return;
+    synced_ = true;
+    SetWindowTextW(edit_, shown_.c_str());
+}
+
+}  // namespace morvanta

@@ -1,0 +1,138 @@
+#include "ui/win/plot_menu.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <sstream>
+#include <stdexcept>
+
+#include "core/driver/scenario_isoclines.h"
+#include "core/trial_overrides.h"
+#include "ui/win/output_file.h"
+#include "ui/win/wide_text.h"
+
+namespace morvanta {
+
+PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
+    : owner_(owner),
+      plot_(plot),
+      scenario_(scenario),
+      menu_(NewMenu()),
+      lesson_(menu_, owner, scenario) {}
+
+HMENU PlotMenu::NewMenu() {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, CopyPlotId, L"&Copy Plot");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, SaveTrialsId, L"Save &Trials As\x2026");
+    AppendMenuW(menu, MF_STRING, ClearPlotId, L"C&lear Plot");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, ShowIsoclinesId, L"Show &Isoclines");
+    AppendMenuW(menu, MF_STRING, TallyOutcomesId, L"Tall&y Outcomes");
+    AppendMenuW(menu, MF_STRING, OutcomeShapesId, L"Outcome &Shapes");
+    AppendMenuW(menu, MF_STRING, ShowOutcomeMapId, L"Show Outcome &Map");
+    return menu;  // the lesson's items follow
+}
+
+PlotMenu::~PlotMenu() { DestroyMenu(menu_); }
+
+int PlotMenu::Track(POINT screen) {
+    return static_cast<int>(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+                                           screen.x, screen.y, 0, owner_, nullptr));
+}
+
+bool PlotMenu::Checked(int item) const {
+    return (GetMenuState(menu_, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void PlotMenu::Do(int item) {
+    switch (item) {
+        case CopyPlotId:
+            CopyPlot();
+            break;
+        case SaveTrialsId:
+            SaveTrials();
+            break;
+        case ShowIsoclinesId:
+        case TallyOutcomesId:
+        case OutcomeShapesId:
+        case ShowOutcomeMapId:
+            CheckMenuItem(
+                menu_, static_cast<UINT>(item),
+                static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
+            break;
+        default:
+            lesson_.Do(item);  // nothing when the menu closed with nothing chosen
+            break;
+    }
+}
+
+void PlotMenu::DrawOverEmptyPlot(PlotSurface& surface) {
+    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
+    if (Checked(ShowOutcomeMapId))  // under everything else
+        DrawScenarioOutcomeMap(surface, maps_, scenario, Overrides(), WindowMapGrid);
+    lesson_.DrawOverEmptyPlot(surface, scenario);  // under the isoclines
+    if (Checked(ShowIsoclinesId)) DrawScenarioIsoclines(surface, scenario, Overrides());
+}
+
+void PlotMenu::RunFinished(RunOutlets& outlets) {
+    EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
+    const std::vector<TrialRecord>& records = observer_.Records();
+    const Scenario scenario =
+        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
+    const auto system = FixedSystemOf(scenario, Overrides());
+    // The session's shares count every run of the system, the tally shown or not.
+    const EndCounts& sofar =
+        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
+    if (Checked(TallyOutcomesId)) {
+        outlets.AppendLog(TallyLine(records));
+        outlets.AppendLog(SharesLine(sofar));
+    }
+    lesson_.RunFinished(records);
+}
+
+void PlotMenu::CopyPlot() const {
+    // A bottom-up 32-bit DIB, the form every program reads from the clipboard.
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = MapWidth;
+    header.biHeight = MapHeight;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const std::size_t row = std::size_t{MapWidth} * 4;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(header) + row * MapHeight);
+    if (!memory) throw std::runtime_error("Not enough memory to copy the plot");
+    auto* bytes = static_cast<unsigned char*>(GlobalLock(memory));
+    std::memcpy(bytes, &header, sizeof(header));
+    for (int y = 0; y < MapHeight; ++y)
+        std::memcpy(bytes + sizeof(header) + row * std::size_t(MapHeight - 1 - y),
+                    plot_.Bits() + std::size_t(y) * MapWidth, row);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(owner_)) {
+        GlobalFree(memory);
+        throw std::runtime_error("The clipboard is in use by another program");
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_DIB, memory)) GlobalFree(memory);
+    CloseClipboard();
+}
+
+void PlotMenu::SaveTrials() {
+    wchar_t path[MAX_PATH] = {};
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = L"CSV tables (*.csv)\0*.csv\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = L"Save Trials As";
+    dialog.lpstrDefExt = L"csv";  // added when the user types no extension
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) return;
+    std::ostringstream text;
+    WriteTrialsCsv(text, observer_.Records());
+    if (const std::string error = WriteOutputFile(ToUtf8(path), text.str()); !error.empty())
+        throw std::runtime_error(error);
+}
+
+}  // namespace morvanta

@@ -1,0 +1,492 @@
+#include "ui/win/tform1.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <exception>
+#include <new>
+
+#include "core/driver/run_driver.h"
+#include "plot/phase_plot.h"
+#include "ui/win/resource_ids.h"
+#include "ui/win/win_fonts.h"
+#include "ui/win/window_bindings.h"
+
+namespace morvanta {
+namespace {
+
+constexpr const wchar_t* FormClass = L"TForm1";
+constexpr int DesignDpi = 96;
+constexpr int PictureSize = 256;
+constexpr COLORREF NavyRef = RGB(0, 0, 128);
+constexpr COLORREF WhiteRef = RGB(255, 255, 255);
+
+// Control numbers: the dialog manager's commands and the default button name them.
+enum ControlId : int {
+    StartId = 101,
+    EndId,
+    Edit1Id,
+    Edit2Id,
+    Memo1Id,
+    StaticText1Id,
+    FixedItemsId = 200,
+    TrialsItemsId = 210,
+};
+
+// The characters of the window's default font on this screen: 12 pixels at 96 dots per
+// inch, more on a denser screen, as the system renders them.
+int WindowFontCharacterHeight(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    const int height = metrics.tmHeight - metrics.tmInternalLeading;
+    return height > 0 ? height : LayoutScale::DesignCellHeight;
+}
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DesignDpi;
+}
+
+RECT Moved(RECT rect, POINT by) {
+    OffsetRect(&rect, -by.x, -by.y);
+    return rect;
+}
+
+bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }
+
+// A run's settings: the two groups and the menu's outcome shapes.
+class MenuSettings : public RadioGroupSettings {
+public:
+    MenuSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
+        : RadioGroupSettings(trials, scenario), menu_(menu) {}
+    bool OutcomeShapes() const override { return menu_.OutcomeShapes(); }
+    TrialOverrides Overrides() const override { return menu_.Overrides(); }
+
+private:
+    const PlotMenu& menu_;
+};
+
+}  // namespace
+
+std::wstring ApplicationTitle() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    name = name.substr(0, name.rfind(L'.'));
+    for (std::size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<wchar_t>(std::towlower(name[i]));
+    return name;
+}
+
+void TForm1::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof(form);
+    form.lpfnWndProc = &TForm1::Proc;
+    form.cbWndExtra = DLGWINDOWEXTRA;  // a dialog's window: DefDlgProc keeps its state there
+    form.hInstance = instance;
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_MORVANTA));
+    form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    form.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    form.lpszClassName = FormClass;
+    RegisterClassExW(&form);
+    RadioGroup::RegisterFrameClass(instance);
+    LessonMenu::RegisterClasses(instance);
+}
+
+TForm1::TForm1(HINSTANCE instance, const ClockSource& clock) : instance_(instance), clock_(clock) {
+    CreateFonts();
+    RECT outer{0, 0, scale_(DesignClientSize.cx), scale_(DesignClientSize.cy)};
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
+    AdjustWindowRectEx(&outer, style & ~DWORD{WS_HSCROLL | WS_VSCROLL}, FALSE, WS_EX_CONTROLPARENT);
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, FormClass, L"Morvanta", style, DesignPosition.x,
+                              DesignPosition.y, outer.right - outer.left, outer.bottom - outer.top,
+                              nullptr, nullptr, instance, this);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    picture_ = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_PICTURE),
+                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    surface_ = std::make_unique<GdiPlotSurface>(window_);
+    CreateControls();
+    menu_ = std::make_unique<PlotMenu>(window_, *surface_, *RadioGroup2);
+    SendMessageW(window_, DM_SETDEFID, EndId, 0);
+    UpdateScrollBars();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (IsWindow(window_)) DestroyWindow(window_);
+    for (HFONT font : {windowFont_, labelFont_, groupFont_, editFont_, headingFont_})
+        DeleteObject(font);
+    DeleteObject(picture_);
+}
+
+void TForm1::CreateFonts() {
+    const int dpi = ScreenDpi();
+    windowFont_ =
+        CreateFaceFont(ProportionalGothic, MulDiv(LayoutScale::DesignCellHeight, dpi, DesignDpi));
+    scale_ = LayoutScale(WindowFontCharacterHeight(windowFont_));
+    labelFont_ = CreateFaceFont(ProportionalGothic, scale_(16), FW_BOLD);
+    groupFont_ = CreateFaceFont(FixedGothic, scale_(13), FW_BOLD);
+    editFont_ = CreateFaceFont(ProportionalGothic, scale_(13));
+    headingFont_ = CreateFaceFont(HeavySans, scale_(19), FW_BLACK);
+}
+
+void TForm1::CreateControls() {
+    const LayoutScale& s = scale_;
+    Label3 = s.Rect(72, 510, 38, 16);
+    Label2 = s.Rect(72, 480, 35, 16);
+    // Labels are sized to their text: a wider face widens them to the right.
+    HDC dc = GetDC(window_);
+    const HGDIOBJ old = SelectObject(dc, labelFont_);
+    for (auto [label, text] : {std::pair{&Label3, L"Loop"}, std::pair{&Label2, L"Trial"}}) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &extent);
+        label->right = std::max(label->right, label->left + extent.cx);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(window_, dc);
+    MapBox = RECT{s(24), s(40), s(24) + MapWidth, s(40) + MapHeight};
+    Image1 = s.Rect(440, 48, 153, 105);
+    Panel1 = s.Rect(232, 464, 361, 97);
+
+    // Created in the tab order: the dialog manager's order is the windows' order.
+    BitBtn1 = std::make_unique<GlyphButton>(window_, StartId, L"Start", IDB_GLYPH_START,
+                                            s.Rect(488, 480, 75, 25), groupFont_, false);
+    BitBtn2 = std::make_unique<GlyphButton>(window_, EndId, L"End", IDB_GLYPH_END,
+                                            s.Rect(488, 512, 75, 24), groupFont_, true);
+    RadioGroup2 = std::make_unique<RadioGroup>(
+        window_, L"Fixed",
+        std::vector<std::wstring>{L"Start Point", L"Comp Severe", L"Comp Mild", L"?"}, 1,
+        s.Rect(232 + 128, 464 + 16, 121, 73), groupFont_, true, 0, FixedItemsId);
+    Edit1 = std::make_unique<NumberBox>(window_, Edit1Id, s.Rect(128, 480, 40, 21), editFont_);
+    Edit2 = std::make_unique<NumberBox>(window_, Edit2Id, s.Rect(128, 510, 40, 21), editFont_);
+    const RECT memo = s.Rect(432, 168, 161, 265);
+    // Lines wrap at the box's width: the edit decides that when it is made, before it has a
+    // horizontal bar, which is added afterwards with nothing to scroll.
+    Memo1 = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP |
+                                WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                            memo.left, memo.top, memo.right - memo.left, memo.bottom - memo.top,
+                            window_, reinterpret_cast<HMENU>(INT_PTR{Memo1Id}), instance_, nullptr);
+    SendMessageW(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    SetWindowLongPtrW(Memo1, GWL_STYLE, GetWindowLongPtrW(Memo1, GWL_STYLE) | WS_HSCROLL);
+    SetWindowPos(Memo1, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+    ShowScrollBar(Memo1, SB_BOTH, TRUE);
+    EnableScrollBar(Memo1, SB_HORZ, ESB_DISABLE_BOTH);
+    RadioGroup1 = std::make_unique<RadioGroup>(
+        window_, L"Trials", std::vector<std::wstring>{L"1", L"10", L"50", L"100"}, 2,
+        s.Rect(248, 480, 100, 50), groupFont_, false, 1, TrialsItemsId);
+
+    const wchar_t* heading = L"Competition between 2 species";
+    RECT headingRect = s.Rect(61, 2, 335, 31);
+    dc = GetDC(window_);
+    const HGDIOBJ oldHeading = SelectObject(dc, headingFont_);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, heading, static_cast<int>(wcslen(heading)), &extent);
+    SelectObject(dc, oldHeading);
+    ReleaseDC(window_, dc);
+    StaticText1 = CreateWindowExW(
+        0, L"STATIC", heading, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
+        headingRect.left, headingRect.top, extent.cx, extent.cy, window_,
+        reinterpret_cast<HMENU>(INT_PTR{StaticText1Id}), instance_, nullptr);
+    SendMessageW(StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+}
+
+void TForm1::Show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    // The dialog manager's own move of the focus: it also makes "Start" the button that
+    // Enter clicks while it has the focus.
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(BitBtn1->Handle()), TRUE);
+    UpdateWindow(window_);
+}
+
+SIZE TForm1::OuterSize() const {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void TForm1::FormCreate() { PaintB(); }
+
+void TForm1::PaintB() {
+    RunHandler([this] {
+        const SIZE outer = OuterSize();
+        surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
+        PlotArea(*surface_, outer.cx, outer.cy);
+        menu_->DrawOverEmptyPlot(*surface_);
+    });
+}
+
+void TForm1::BitBtn1Click() {
+    RunHandler([this] {
+        const MenuSettings settings(*RadioGroup1, *RadioGroup2, *menu_);
+        BoxOutlets outlets(*Edit1, *Edit2, Memo1);
+        const SIZE outer = OuterSize();
+        surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
+        {
+            const HeldDisplays held(*Edit1, *Edit2, *surface_);
+            RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy, menu_->Observer());
+        }
+        menu_->RunFinished(outlets);
+    });
+}
+
+std::string TForm1::ControlName(HWND control) const {
+    if (!control) return {};
+    if (control == BitBtn1->Handle()) return "BitBtn1";
+    if (control == BitBtn2->Handle()) return "BitBtn2";
+    if (control == Edit1->Handle()) return "Edit1";
+    if (control == Edit2->Handle()) return "Edit2";
+    if (control == Memo1) return "Memo1";
+    for (const auto& [group, name] : {std::pair{RadioGroup1.get(), "RadioGroup1"},
+                                      std::pair{RadioGroup2.get(), "RadioGroup2"}}) {
+        if (control == group->Frame()) return name;
+        for (int i = 0; i < group->ItemCount(); ++i)
+            if (control == group->Item(i)) return std::string(name) + '.' + std::to_string(i);
+    }
+    return {};
+}
+
+void TForm1::BitBtn2Click() { SendMessageW(window_, WM_CLOSE, 0, 0); }
+
+template <class Handler>
+void TForm1::RunHandler(Handler handler) {
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        ShowError("Out of memory");
+    } catch (const std::exception& error) {
+        ShowError(error.what());
+    }
+}
+
+void TForm1::ShowError(const std::string& text) const {
+    std::wstring message(text.begin(), text.end());
+    if (!message.empty() && message.back() > L'.') message += L'.';
+    MessageBoxW(window_, message.c_str(), ApplicationTitle().c_str(), MB_ICONERROR | MB_OK);
+}
+
+LRESULT CALLBACK TForm1::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->window_) return DefDlgProcW(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            const auto control = reinterpret_cast<HWND>(lParam);
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            if (control == StaticText1) {
+                SetTextColor(dc, NavyRef);
+                SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+            }
+            if (RadioGroup1->Owns(control) || RadioGroup2->Owns(control)) {
+                SetTextColor(dc, NavyRef);
+                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        }
+        case WM_LBUTTONDOWN: {
+            const POINT at{short(LOWORD(lParam)) + scroll_.x, short(HIWORD(lParam)) + scroll_.y};
+            if (Contains(MapBox, at)) {
+                mapPressed_ = true;
+                SetCapture(window_);
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            const POINT at{short(LOWORD(lParam)) + scroll_.x, short(HIWORD(lParam)) + scroll_.y};
+            const bool click = mapPressed_ && Contains(MapBox, at);
+            mapPressed_ = false;
+            if (GetCapture() == window_) ReleaseCapture();
+            if (click) PaintB();
+            return 0;
+        }
+        case WM_CONTEXTMENU:
+            OnContextMenu(lParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            mapPressed_ = false;
+            return 0;
+        case WM_SIZE:
+            UpdateScrollBars();
+            break;
+        case WM_HSCROLL:
+            Scroll(SB_HORZ, LOWORD(wParam));
+            return 0;
+        case WM_VSCROLL:
+            Scroll(SB_VERT, LOWORD(wParam));
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            // End, the close box, the system menu and Alt+F4 all end here.
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefDlgProcW(window_, message, wParam, lParam);
+}
+
+void TForm1::OnCommand(int id, int code, HWND control) {
+    if (id == StartId && code == BN_CLICKED) BitBtn1Click();
+    if (id == EndId && code == BN_CLICKED) BitBtn2Click();
+    if (code == BN_CLICKED && RadioGroup1->Owns(control)) RadioGroup1->SelectionChanged();
+    if (code == BN_CLICKED && RadioGroup2->Owns(control)) RadioGroup2->SelectionChanged();
+    // IDCANCEL, the dialog manager's Escape, does nothing: the window has no Cancel button.
+}
+
+void TForm1::OnContextMenu(LPARAM where) {
+    POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (where == -1) {  // the Menu key or Shift+F10: over the plot, near its corner
+        at = POINT{MapBox.left - scroll_.x + MapWidth / 8, MapBox.top - scroll_.y + MapHeight / 8};
+        ClientToScreen(window_, &at);
+    } else {
+        POINT client = at;
+        ScreenToClient(window_, &client);
+        if (!Contains(MapBox, POINT{client.x + scroll_.x, client.y + scroll_.y})) return;
+    }
+    RunHandler([this, at] { menu_->Popup(at, [this] { PaintB(); }); });
+}
+
+void TForm1::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    const POINT by = scroll_;
+
+    RECT panel = Moved(Panel1, by);
+    FillRect(dc, &panel, GetSysColorBrush(COLOR_SCROLLBAR));
+    DrawEdge(dc, &panel, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);  // raised outer bevel
+    DrawEdge(dc, &panel, BDR_RAISEDINNER, BF_RECT);              // raised inner bevel
+
+    const HGDIOBJ oldFont = SelectObject(dc, labelFont_);
+    SetTextColor(dc, WhiteRef);
+    SetBkColor(dc, NavyRef);
+    for (auto [label, text] : {std::pair{Label3, L"Loop"}, std::pair{Label2, L"Trial"}}) {
+        RECT box = Moved(label, by);
+        ExtTextOutW(dc, box.left, box.top, ETO_OPAQUE, &box, nullptr, 0, nullptr);
+        DrawTextW(dc, text, -1, &box, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    SelectObject(dc, oldFont);
+
+    // The picture centred without scaling: the offsets truncated towards zero.
+    const RECT image = Moved(Image1, by);
+    const int width = image.right - image.left;
+    const int height = image.bottom - image.top;
+    const int offsetX = (width - PictureSize) / 2;
+    const int offsetY = (height - PictureSize) / 2;
+    HDC pictureDc = CreateCompatibleDC(dc);
+    const HGDIOBJ oldPicture = SelectObject(pictureDc, picture_);
+    BitBlt(dc, image.left + std::max(offsetX, 0), image.top + std::max(offsetY, 0),
+           std::min(width, PictureSize), std::min(height, PictureSize), pictureDc,
+           std::max(-offsetX, 0), std::max(-offsetY, 0), SRCCOPY);
+    SelectObject(pictureDc, oldPicture);
+    DeleteDC(pictureDc);
+
+    RECT map = Moved(MapBox, by);
+    RECT meets;
+    if (IntersectRect(&meets, &map, &paint.rcPaint)) {
+        // Only the region that needs it shows the empty plot again.
+        surface_->SetLive(false);
+        const SIZE outer = OuterSize();
+        surface_->SetOrigin(POINT{map.left, map.top});
+        PlotArea(*surface_, outer.cx, outer.cy);
+        menu_->DrawOverEmptyPlot(*surface_);
+        surface_->SetLive(true);
+        surface_->Show(dc, PixelRect{0, 0, MapWidth, MapHeight});
+    }
+    EndPaint(window_, &paint);
+}
+
+void TForm1::UpdateScrollBars() {
+    RECT client;
+    GetClientRect(window_, &client);
+    const int extents[] = {scale_(ControlsExtent.cx), scale_(ControlsExtent.cy)};
+    const int pages[] = {client.right, client.bottom};
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_RANGE | SIF_PAGE;
+        info.nMax = extents[bar] - 1;
+        info.nPage = static_cast<UINT>(std::max(pages[bar], 0));
+        SetScrollInfo(window_, bar, &info, TRUE);
+        Scroll(bar, SB_ENDSCROLL);  // keeps the position within the new range
+    }
+}
+
+void TForm1::Scroll(int bar, int code) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window_, bar, &info);
+    const int line = scale_(LayoutScale::DesignCellHeight);
+    int position = info.nPos;
+    switch (code) {
+        case SB_LINEUP:
+            position -= line;
+            break;
+        case SB_LINEDOWN:
+            position += line;
+            break;
+        case SB_PAGEUP:
+            position -= static_cast<int>(info.nPage);
+            break;
+        case SB_PAGEDOWN:
+            position += static_cast<int>(info.nPage);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            position = info.nTrackPos;
+            break;
+        case SB_TOP:
+            position = info.nMin;
+            break;
+        case SB_BOTTOM:
+            position = info.nMax;
+            break;
+        default:
+            break;
+    }
+    const int last = std::max(0, info.nMax - static_cast<int>(info.nPage) + 1);
+    position = std::clamp(position, 0, last);
+    LONG& current = bar == SB_HORZ ? scroll_.x : scroll_.y;
+    if (position == current) return;
+    info.fMask = SIF_POS;
+    info.nPos = position;
+    SetScrollInfo(window_, bar, &info, TRUE);
+    const int delta = current - position;
+    current = position;
+    ScrollWindowEx(window_, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr,
+                   nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+}
+
+}  // namespace morvanta
