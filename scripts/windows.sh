@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows edition on Debian 12 or 13 with Debian's mingw-w64 into ./build-win (or
-# $BUILD_DIR): morvanta.exe (one static file), morvanta-cli.exe (its console companion) and
+# $WIN_BUILD_DIR): morvanta.exe (one static file), morvanta-cli.exe (its console companion) and
 # morvanta-setup.exe (the per-user installer). Installs what is missing first; safe to run
 # again.
 #   scripts/windows.sh           the two programs and the installer
@@ -32,11 +32,11 @@ fi
 
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON
-build_dir=${BUILD_DIR:-build-win}
+build_dir=${WIN_BUILD_DIR:-build-win}
 linux_program=()
 if [ "$tests" = ON ]; then
     # The Linux program the tests compare with: ./build's if it is there, else one of its own.
-    linux=build/ui/qt/morvanta
+    linux=${BUILD_DIR:-build}/ui/qt/morvanta
     if [ ! -x "$linux" ]; then
         cmake -S . -B build-linux-ref -G Ninja -DBUILD_TESTING=OFF -DMORVANTA_BUILD_BENCH=OFF >/dev/null
         cmake --build build-linux-ref -j"$(nproc)" --target morvanta
