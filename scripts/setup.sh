@@ -31,22 +31,6 @@ test_packages=(
     python3-gi gir1.2-atspi-2.0       # a screen reader's view of the window, read over AT-SPI
 )
 
-# Prints each package named that the status lines on standard input (dpkg-query's
-# "PACKAGE STATUS", e.g. "fonts-lato install ok installed") do not show installed, one a line.
-missing_packages() {
-    local status
-    status=$(cat)
-    for p in "$@"; do
-        grep -qx "$p install ok installed" <<<"$status" || echo "$p"
-    done
-}
-# For the tests: scripts/setup.sh --missing-of PACKAGE... < dpkg-query output
-if [ "${1:-}" = "--missing-of" ]; then
-    shift
-    missing_packages "$@"
-    exit 0
-fi
-
 tests=OFF
 if [ "${1:-}" = "--tests" ]; then
     tests=ON
@@ -55,14 +39,7 @@ fi
 packages=("${program_packages[@]}")
 [ "$tests" = ON ] && packages+=("${test_packages[@]}")
 
-mapfile -t missing < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
-                       missing_packages "${packages[@]}")
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON

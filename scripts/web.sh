@@ -14,21 +14,12 @@ test=false
 [ "${1:-}" = "--test" ] && test=true
 packages=(emscripten nodejs python3 cmake ninja-build googletest)
 $test && packages+=(chromium npm)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
 # A node of one's own (not Debian's) will do for everything but emcc's optimiser, which
 # imports Debian's acorn from /usr/share/nodejs.
-command -v node >/dev/null && missing=("${missing[@]/nodejs}")
-command -v npm >/dev/null && missing=("${missing[@]/npm}")
-read -r -a missing <<< "${missing[*]}"
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+command -v node >/dev/null && packages=("${packages[@]/nodejs}")
+command -v npm >/dev/null && packages=("${packages[@]/npm}")
+read -r -a packages <<< "${packages[*]}"
+scripts/install-missing.sh "${packages[@]}"
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
 warnings_as_errors=OFF

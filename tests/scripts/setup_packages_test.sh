@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# scripts/setup.sh's package check on dpkg-query's status lines: which packages it installs.
+# The set-up scripts' package check (scripts/install-missing.sh) on dpkg-query's status lines:
+# which packages it installs.
 set -euo pipefail
-setup=$(dirname "$0")/../../scripts/setup.sh
+setup=$(dirname "$0")/../../scripts/install-missing.sh
 failures=0
 # status lines (';' between lines) | packages asked for | expected missing (space-separated)
 while IFS='|' read -r status packages expected; do
@@ -19,5 +20,5 @@ xvfb install ok half-configured|xvfb|xvfb
 xvfb-extra install ok installed|xvfb|xvfb
 |cmake fonts-lato|cmake fonts-lato
 CASES
-[ $failures -eq 0 ] && echo "OK: setup.sh sees each package as installed or missing"
+[ $failures -eq 0 ] && echo "OK: the set-up scripts see each package as installed or missing"
 exit $failures
