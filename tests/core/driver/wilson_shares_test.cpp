@@ -51,7 +51,7 @@ TEST(SessionCounts, EachSystemAddsUpItsOwnRunsAsOneLine) {
     SessionCounts session;
     session.Add(Scenario::CompSevere, 1.5, 1.5, run);
     session.Add(Scenario::CompSevere, 0.6, 1.4, {TrialRecord{.end = {0.5, 0.5}}});
-    const EndCounts& severe = session.Add(Scenario::CompSevere, 1.5, 1.5, run);
+    const EndCounts severe = session.Add(Scenario::CompSevere, 1.5, 1.5, run);
     EXPECT_EQ(severe.Trials(), 80) << "the other coefficients are counted apart";
     EXPECT_EQ(session.Add(Scenario::CompSevere, 1.4, 0.6, run).Trials(), 40)
         << "a12 and a21 swapped are another system";

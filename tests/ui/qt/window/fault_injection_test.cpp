@@ -45,7 +45,7 @@ enum class Fault {
 // Raises std::bad_alloc once, the next time a number box paints.
 class FailingPaint : public QObject {
 public:
-    explicit FailingPaint(QWidget* box) { box->installEventFilter(this); }
+    explicit FailingPaint(QWidget* box) : QObject(box) { box->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Paint) return false;
         watched->removeEventFilter(this);
