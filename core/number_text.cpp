@@ -49,7 +49,10 @@ Decimal ShortestDecimal(double value) {
 
 std::string Scientific(const Decimal& d) {
     std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    if (d.digits.size() > 1) {  // appended in two: GCC 12's -Wrestrict misreads "." + string
+        text += '.';
+        text.append(d.digits, 1);
+    }
     const int magnitude = std::abs(d.exponent);
     text += d.exponent < 0 ? "e-" : "e+";
     if (magnitude < 10) text += '0';

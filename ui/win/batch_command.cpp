@@ -4,12 +4,16 @@
 
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <sstream>
 
-#include "core/driver/run_driver.h"
+#include "core/driver/outcome_map.h"
+#include "core/driver/scenario_direction_field.h"
 #include "core/driver/scenario_isoclines.h"
+#include "core/driver/time_course.h"
 #include "core/driver/trial_table.h"
-#include "core/system_clock.h"
+#include "session/batch_runs.h"
+#include "session/png_file.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/output_file.h"
 #include "ui/win/system_time_clock.h"
@@ -28,55 +32,61 @@ void Say(const std::string& program, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), text.c_str());
 }
 
-class BatchSettings : public RunSettings {
-public:
-    explicit BatchSettings(const BatchOptions& options) : options_(options) {}
-    int TrialsChoice() const override { return options_.trialsItem; }
-    int ScenarioChoice() const override { return options_.scenarioItem; }
-    bool OutcomeShapes() const override { return options_.outcomeShapes; }
-
-private:
-    const BatchOptions& options_;
-};
-
-// What this edition's batch mode does not write yet (the pictures, the lesson's and the
-// outcomes' files): named, so that it is refused rather than left out without a word.
-std::string NotYetWritten(const BatchOptions& options) {
-    const LessonOptions& lesson = options.lesson;
-    const OutcomeOptions& outcomes = options.outcomes;
-    if (!options.pngPath.empty() || !lesson.timeCoursePngPath.empty()) return "PNG pictures";
-    if (lesson.a12 || lesson.a21 || lesson.start || !lesson.timeCoursePath.empty() ||
-        lesson.directionField)
-        return "the lesson options";
-    if (outcomes.outcomeMap || !outcomes.outcomeMapPath.empty() || outcomes.runs != 1 ||
-        !outcomes.summaryPath.empty())
-        return "the outcome options";
-    return {};
+std::string SavePng(const std::string& path, const RasterSurface& picture) {
+    const std::vector<std::uint8_t> png =
+        PngBytes({picture.Bits(), MapWidth, MapHeight}, {{"Software", "Morvanta"}});
+    return WriteOutputFile(path, std::string(png.begin(), png.end()));
 }
 
-int RunBatch(const BatchOptions& options, const std::string& program) {
+int RunBatch(BatchOptions options, const std::string& program) {
+    // Without --seed the first run takes the system's clock, as the window does.
+    if (!options.seed) options.seed = MillisecondsOfDay(SystemTimeClock().NowUtc());
+    const Scenario scenario = ScenarioFromItem(options.scenarioItem);
+    const TrialOverrides overrides = OverridesOf(options.lesson);
+    const OutcomeOptions& outcomes = options.outcomes;
     GdiPlotSurface plot(nullptr);  // off screen: the window's plot, pixel for pixel
     plot.SetLive(false);
-    TrialTable observer([&] {
-        if (options.isoclines)
-            DrawScenarioIsoclines(plot, ScenarioFromItem(options.scenarioItem), TrialOverrides{});
+    OutcomeMaps maps;
+    TrialTable lastRun([&] {
+        if (outcomes.outcomeMap)  // under everything else
+            DrawScenarioOutcomeMap(plot, maps, scenario, overrides, outcomes.grid);
+        if (options.lesson.directionField) DrawScenarioDirectionField(plot, scenario, overrides);
+        if (options.isoclines) DrawScenarioIsoclines(plot, scenario, overrides);
     });
-    const BatchSettings settings(options);
-    SilentOutlets outlets;
-    const SystemTimeClock systemClock;
-    const FixedClock fixed = FixedClock::ForSeed(options.seed.value_or(0));
-    const ClockSource& clock = options.seed ? static_cast<const ClockSource&>(fixed) : systemClock;
-    RunTrials(settings, outlets, plot, clock, MapWidth, MapHeight, observer);
+    // The tables are written as each run ends, each to its file's temporary copy.
+    std::optional<OutputFile> trials, timeCourse;
+    if (!options.csvPath.empty()) trials.emplace(options.csvPath);
+    if (!options.lesson.timeCoursePath.empty()) timeCourse.emplace(options.lesson.timeCoursePath);
+    const EndCounts counts = RunBatchRuns(
+        options, plot, lastRun,
+        {trials ? &trials->Stream() : nullptr, timeCourse ? &timeCourse->Stream() : nullptr});
 
     int status = 0;
-    if (!options.csvPath.empty()) {
-        std::ostringstream text;
-        WriteTrialsCsv(text, observer.Records());
-        if (const std::string error = WriteOutputFile(options.csvPath, text.str());
-            !error.empty()) {
-            Say(program, error);
-            status = ExitFailed;
+    const auto report = [&](const std::string& error) {
+        if (error.empty()) return;
+        Say(program, error);
+        status = ExitFailed;
+    };
+    if (trials) report(trials->Close());
+    if (!options.pngPath.empty()) report(SavePng(options.pngPath, plot));
+    if (timeCourse) report(timeCourse->Close());
+    if (!options.lesson.timeCoursePngPath.empty()) {
+        GdiPlotSurface figure(nullptr);
+        figure.SetLive(false);
+        DrawTimeCourses(figure, TimeCoursesOf(lastRun.Records()));
+        report(SavePng(options.lesson.timeCoursePngPath, figure));
+    }
+    if (!outcomes.outcomeMapPath.empty()) {
+        if (const OutcomeMap* map = ScenarioOutcomeMap(maps, scenario, overrides, outcomes.grid)) {
+            std::ostringstream text;
+            WriteOutcomeMapCsv(text, *map);
+            report(WriteOutputFile(outcomes.outcomeMapPath, text.str()));
         }
+    }
+    if (!outcomes.summaryPath.empty()) {
+        std::ostringstream summary;
+        WriteSummaryCsv(summary, counts);
+        report(WriteOutputFile(outcomes.summaryPath, summary.str()));
     }
     return status;
 }
@@ -101,10 +111,6 @@ int RunCommand(const CommandLine& command, const std::string& program) {
                          command.error.c_str(), program.c_str());
             return ExitUsage;
         case CommandLine::Action::Batch:
-            if (const std::string missing = NotYetWritten(command.batch); !missing.empty()) {
-                Say(program, missing + " are not in the Windows edition yet");
-                return ExitUsage;
-            }
             try {
                 return RunBatch(command.batch, program);
             } catch (const std::bad_alloc&) {

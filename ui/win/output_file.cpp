@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <cstdio>
 
 #include "ui/win/wide_text.h"
 
@@ -26,29 +25,62 @@ std::string SystemMessage(DWORD error) {
 
 }  // namespace
 
-std::string WriteOutputFile(const std::string& path, const std::string& bytes) {
+OutputFile::OutputFile(const std::string& path) : path_(path) {
     if (path == "-") {
         // The same bytes as everywhere: no carriage returns added.
         _setmode(_fileno(stdout), _O_BINARY);
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
-                             std::fflush(stdout) == 0;
-        return written ? std::string{} : "cannot write to the standard output";
+        file_ = stdout;
+    } else {
+        name_ = ToUtf16(path);
+        const DWORD attributes = GetFileAttributesW(name_.c_str());
+        regular_ = attributes == INVALID_FILE_ATTRIBUTES ||
+                   (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+        target_ = regular_ ? name_ + L".morvanta-part" : name_;
+        file_ = _wfopen(target_.c_str(), L"wb");
+        if (!file_) {
+            openError_ = GetLastError();
+            stream_.setstate(std::ios::badbit);
+            return;
+        }
     }
-    const std::wstring name = ToUtf16(path);
-    const DWORD attributes = GetFileAttributesW(name.c_str());
-    const bool regular = attributes == INVALID_FILE_ATTRIBUTES ||
-                         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
-    const std::wstring target = regular ? name + L".morvanta-part" : name;
-    FILE* file = _wfopen(target.c_str(), L"wb");
-    if (!file) return "cannot write '" + path + "': " + SystemMessage(GetLastError());
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = std::fclose(file) == 0 && written;
-    if (written && regular)
-        written = MoveFileExW(target.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    buffer_ = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(file_, std::ios::out, 1 << 16);
+    stream_.rdbuf(buffer_.get());
+}
+
+OutputFile::~OutputFile() {
+    // Not closed: the writing was given up, so a regular file keeps what it had.
+    stream_.rdbuf(nullptr);
+    buffer_.reset();
+    if (!file_ || file_ == stdout) return;
+    std::fclose(file_);
+    if (regular_) DeleteFileW(target_.c_str());
+}
+
+std::string OutputFile::Close() {
+    if (!file_)
+        return "cannot write '" + path_ + "': " + SystemMessage(static_cast<DWORD>(openError_));
+    bool written = static_cast<bool>(stream_.flush());
+    stream_.rdbuf(nullptr);
+    buffer_.reset();  // flushes; the FILE stays open
+    if (file_ == stdout) {
+        file_ = nullptr;
+        return written && std::fflush(stdout) == 0 ? std::string{}
+                                                   : "cannot write to the standard output";
+    }
+    written = std::fclose(file_) == 0 && written;
+    file_ = nullptr;
+    if (written && regular_)
+        written = MoveFileExW(target_.c_str(), name_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
     if (written) return {};
     const std::string reason = SystemMessage(GetLastError());
-    if (regular) DeleteFileW(target.c_str());
-    return "cannot write '" + path + "': " + reason;
+    if (regular_) DeleteFileW(target_.c_str());
+    return "cannot write '" + path_ + "': " + reason;
+}
+
+std::string WriteOutputFile(const std::string& path, const std::string& bytes) {
+    OutputFile file(path);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file.Close();
 }
 
 }  // namespace morvanta

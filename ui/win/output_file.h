@@ -1,11 +1,39 @@
 #pragma once
 
+#include <cstdio>
+#include <ext/stdio_filebuf.h>
+#include <memory>
+#include <ostream>
 #include <string>
 
 namespace morvanta {
 
-// Writes bytes to a file named in UTF-8 ("-": the standard output, byte for byte). A regular
-// file is replaced only once all of it is written. Returns why it could not, or nothing.
+// A file named in UTF-8 being written ("-": the standard output, byte for byte). A regular
+// file is written to a temporary copy beside it that replaces it only once all of it is
+// written; anything else the name names is written in place.
+class OutputFile {
+public:
+    explicit OutputFile(const std::string& path);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    std::ostream& Stream() { return stream_; }
+    // Ends the writing (once); returns why the file could not be written, or nothing. A file
+    // not closed is left as it was.
+    std::string Close();
+
+private:
+    std::string path_;
+    std::wstring name_, target_;  // the file, and what is written (its copy, or itself)
+    bool regular_ = false;
+    std::FILE* file_ = nullptr;
+    unsigned long openError_ = 0;
+    std::unique_ptr<__gnu_cxx::stdio_filebuf<char>> buffer_;
+    std::ostream stream_{nullptr};
+};
+
+// Writes bytes to a file as OutputFile does. Returns why it could not, or nothing.
 std::string WriteOutputFile(const std::string& path, const std::string& bytes);
 
 }  // namespace morvanta

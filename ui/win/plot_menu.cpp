@@ -8,6 +8,7 @@
 
 #include "core/driver/scenario_isoclines.h"
 #include "core/trial_overrides.h"
+#include "session/png_file.h"
 #include "ui/win/output_file.h"
 #include "ui/win/wide_text.h"
 
@@ -23,6 +24,7 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
 HMENU PlotMenu::NewMenu() {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, CopyPlotId, L"&Copy Plot");
+    AppendMenuW(menu, MF_STRING, SavePlotId, L"Save &Plot As\x2026");
     AppendMenuW(menu, MF_STRING | MF_GRAYED, SaveTrialsId, L"Save &Trials As\x2026");
     AppendMenuW(menu, MF_STRING, ClearPlotId, L"C&lear Plot");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -48,6 +50,9 @@ void PlotMenu::Do(int item) {
     switch (item) {
         case CopyPlotId:
             CopyPlot();
+            break;
+        case SavePlotId:
+            SavePlot();
             break;
         case SaveTrialsId:
             SaveTrials();
@@ -91,6 +96,7 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
 }
 
 void PlotMenu::CopyPlot() const {
+    const std::vector<std::uint8_t> png = PlotPng();
     // A bottom-up 32-bit DIB, the form every program reads from the clipboard.
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
@@ -114,21 +120,48 @@ void PlotMenu::CopyPlot() const {
     }
     EmptyClipboard();
     if (!SetClipboardData(CF_DIB, memory)) GlobalFree(memory);
+    // Beside the bitmap, the PNG that Save Plot As writes, for programs that read PNG.
+    if (HGLOBAL file = GlobalAlloc(GMEM_MOVEABLE, png.size())) {
+        std::memcpy(GlobalLock(file), png.data(), png.size());
+        GlobalUnlock(file);
+        if (!SetClipboardData(RegisterClipboardFormatW(L"PNG"), file)) GlobalFree(file);
+    }
     CloseClipboard();
 }
 
-void PlotMenu::SaveTrials() {
+std::vector<std::uint8_t> PlotMenu::PlotPng() const {
+    return PngBytes({plot_.Bits(), MapWidth, MapHeight},
+                    {{"Title", "Phase plane"}, {"Software", "Morvanta"}});
+}
+
+std::wstring PlotMenu::ChooseFile(const wchar_t* title, const wchar_t* filter,
+                                  const wchar_t* extension) const {
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = L"CSV tables (*.csv)\0*.csv\0";
+    dialog.lpstrFilter = filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = L"Save Trials As";
-    dialog.lpstrDefExt = L"csv";  // added when the user types no extension
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = extension;  // added when the user types no extension
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) return;
+    return GetSaveFileNameW(&dialog) ? std::wstring(path) : std::wstring();
+}
+
+void PlotMenu::SavePlot() const {
+    const std::wstring path = ChooseFile(L"Save Plot As", L"PNG images (*.png)\0*.png\0", L"png");
+    if (path.empty()) return;
+    const std::vector<std::uint8_t> png = PlotPng();
+    if (const std::string error =
+            WriteOutputFile(ToUtf8(path), std::string(png.begin(), png.end()));
+        !error.empty())
+        throw std::runtime_error(error);
+}
+
+void PlotMenu::SaveTrials() {
+    const std::wstring path = ChooseFile(L"Save Trials As", L"CSV tables (*.csv)\0*.csv\0", L"csv");
+    if (path.empty()) return;
     std::ostringstream text;
     WriteTrialsCsv(text, observer_.Records());
     if (const std::string error = WriteOutputFile(ToUtf8(path), text.str()); !error.empty())

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "core/driver/outcome_map.h"
 #include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
@@ -51,13 +55,19 @@ private:
         TallyOutcomesId,
         OutcomeShapesId,
         ShowOutcomeMapId,
+        SavePlotId,
     };
     static HMENU NewMenu();
     int Track(POINT screen);
     void Do(int item);
     bool Checked(int item) const;
     void CopyPlot() const;
+    void SavePlot() const;
+    std::vector<std::uint8_t> PlotPng() const;
     void SaveTrials();
+    // The path the user chose in the save dialog, or nothing.
+    std::wstring ChooseFile(const wchar_t* title, const wchar_t* filter,
+                            const wchar_t* extension) const;
 
     HWND owner_;
     GdiPlotSurface& plot_;
