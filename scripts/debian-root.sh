@@ -71,6 +71,9 @@ printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
 echo 'debconf debconf/frontend select Noninteractive' | chroot "$root" debconf-set-selections
 cp --remove-destination -L /etc/resolv.conf "$root/etc/resolv.conf"
+# The root trusts what the machine trusts (a proxy's certificate authority, say), as it uses
+# the machine's name servers: node, and so npm, reads the machine's bundle as well as its own.
+cp --remove-destination -L /etc/ssl/certs/ca-certificates.crt "$root/etc/morvanta-host-ca.crt"
 
 mounts=()
 leave() {
@@ -96,6 +99,7 @@ mount_in morvanta --bind "$repo"
 command=("$@")
 [ ${#command[@]} -gt 0 ] || command=(scripts/test.sh)
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI=true \
+    NODE_EXTRA_CA_CERTS=/etc/morvanta-host-ca.crt \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     DEBIAN_FRONTEND=noninteractive BUILD_DIR="${MORVANTA_ROOT_BUILD_DIR:-build-$release}" \
     ${MORVANTA_NORMAL_SUITE_ONLY:+MORVANTA_NORMAL_SUITE_ONLY=1} \
