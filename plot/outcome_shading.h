@@ -9,13 +9,15 @@
 namespace morvanta {
 
 // The four shades of the outcome map, in the order of the shade numbers it is given: species 2
-// died out, species 1 died out, both died out, neither did. Dark and greyed, so that white
-// lines and dots, the aqua and red end dots and the isoclines stay readable over them.
+// died out, species 1 died out, both died out, neither did. Two dark and two medium shades:
+// the two wins stand apart at more than 3 : 1 where they meet, and so does either win from
+// "neither"; white lines and dots read at 4.6 : 1 or more on every shade. Each win takes a
+// hue of the species that won (the time course's orange and green).
 inline constexpr std::array<Color, 4> OutcomeShades{
-    Color{72, 16, 96},    // species 2 died out: species 1's plum
-    Color{0, 72, 72},     // species 1 died out: species 2's teal
-    Color{64, 56, 40},    // both died out: umber
-    Color{40, 40, 120}};  // neither: a greyer navy
+    Color{64, 20, 0},       // species 2 died out: species 1's dark umber
+    Color{0, 132, 100},     // species 1 died out: species 2's teal
+    Color{32, 32, 40},      // both died out: charcoal
+    Color{112, 108, 168}};  // neither: greyed lavender
 inline constexpr std::array<const char*, 4> OutcomeLegend{"sp.2 dies", "sp.1 dies", "both die",
                                                           "neither"};
 

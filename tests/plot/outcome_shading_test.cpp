@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "plot/color_contrast.h"
 #include "plot/phase_plot.h"
 #include "plot/raster_surface.h"
 
@@ -45,6 +48,35 @@ TEST(OutcomeShading, EachPixelTakesTheShadeOfTheCellItsDensityFallsIn) {
     for (const auto& p : pixels) EXPECT_EQ(raster.ColorAt(p.x, p.y), p.color) << p.x << ", " << p.y;
     EXPECT_EQ(raster.PenColor(), White);
     EXPECT_EQ(raster.BrushColor(), Navy);
+}
+
+// The shades as a class sees them: the regions that meet stand apart, and the run's white
+// lines and dots read on every shade (WCAG 2 contrast ratios).
+TEST(OutcomeShading, ShadesStandApartAndCarryTheRunsMarks) {
+    const Color sp2Dies = OutcomeShades[0], sp1Dies = OutcomeShades[1], both = OutcomeShades[2],
+                neither = OutcomeShades[3];
+    const struct {
+        const char* what;
+        Color a, b;
+        double atLeast;
+    } pairs[] = {
+        {"the two wins", sp2Dies, sp1Dies, 3.0},
+        {"species 1's win and neither", sp2Dies, neither, 3.0},
+        {"species 2's win and both", sp1Dies, both, 3.0},
+        {"both and neither", both, neither, 3.0},
+        {"white on sp.2 dies", White, sp2Dies, 4.5},
+        {"white on sp.1 dies", White, sp1Dies, 4.5},
+        {"white on both", White, both, 4.5},
+        {"white on neither", White, neither, 4.5},
+        {"aqua on sp.1 dies", Aqua, sp1Dies, 3.0},
+        {"aqua on neither", Aqua, neither, 3.0},
+    };
+    for (const auto& p : pairs) {
+        const double ratio = ContrastRatio(p.a, p.b);
+        EXPECT_GE(ratio, p.atLeast) << p.what;
+        std::printf("%-30s %5.2f : 1\n", p.what, ratio);
+    }
+    EXPECT_DOUBLE_EQ(ContrastRatio(Black, White), 21.0);
 }
 
 }  // namespace
