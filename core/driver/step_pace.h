@@ -9,6 +9,8 @@ namespace morvanta {
 inline constexpr int FullPace = 0;
 inline constexpr int FastPace = 2000;
 inline constexpr int SlowPace = 200;
+// The fastest pace a link or command line may ask for.
+inline constexpr int MaxPace = 1'000'000;
 
 // The line a run ended early by the user's Escape leaves in the log instead of the end of job.
 inline constexpr const char* EndedByEscapeLine = "Run ended early by Escape";

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "session/link_setup.h"
 #include "session/plot_caption.h"
 #include "tests/support/recording_fakes.h"
 
@@ -91,6 +92,32 @@ TEST(PlotSession, TheCaptionSaysWhatThePlotShows) {
     s.scenarioItem = 0;
     s.plot.options = {};
     EXPECT_EQ(PlotCaptionText(s.plot), "Start Point; coefficients drawn each trial; seed 43200000");
+}
+
+TEST(PlotSession, TheWindowsZoomAndPaceComeFromItsLinkOrCommandLine) {
+    const struct {
+        const char* link;
+        double zoom;
+        int pace;
+        std::size_t ignored;
+    } rows[] = {
+        {"zoom=2&pace=200&isoclines", 2.0, 200, 0},
+        {"zoom=1.5&pace=full", 1.5, 0, 0},
+        {"zoom=4&pace=-5", 1.0, 0, 2},
+        {"zoom&pace=2000.5", 1.0, 0, 2},
+    };
+    for (const auto& row : rows) {
+        Session s;
+        const LinkSetup setup = ReadLinkSetup(row.link);
+        ApplyLinkSetup(setup, s.plot);
+        EXPECT_EQ(s.plot.options.zoom, row.zoom) << row.link;
+        EXPECT_EQ(s.plot.options.pace, row.pace) << row.link;
+        EXPECT_EQ(setup.ignored.size(), row.ignored) << row.link;
+    }
+    Session s;
+    ApplyLinkSetup(ReadLinkSetup("zoom=2&pace=200"), s.plot);
+    EXPECT_EQ(LinkFragment(1, 1, s.plot, std::nullopt),
+              "#scenario=comp-severe&trials=10&zoom=2&pace=200");
 }
 
 }  // namespace
