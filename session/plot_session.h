@@ -39,7 +39,9 @@ public:
     RunObserver& Observer() { return table_; }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot();
-    // After a run: the tally lines, when asked for; the trials are then ready to save.
+    // After a run: with the isoclines, the tally or the map on, a line that names the system's
+    // case; with the tally, the run's seed, its results and the session's shares. The trials
+    // are then ready to save.
     void RunFinished(RunOutlets& outlets);
     bool HasRun() const { return hasRun_; }
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
