@@ -1,18 +1,12 @@
 #include "session/plot_caption.h"
 
-#include <array>
 #include <vector>
 
 #include "core/competition_system.h"
+#include "core/driver/lesson_outcomes.h"
 #include "core/number_text.h"
 
 namespace morvanta {
-
-const char* ScenarioCaption(Scenario scenario) {
-    constexpr std::array<const char*, 4> Names{"Start Point", "Comp Severe", "Comp Mild", "?"};
-    const auto item = static_cast<std::size_t>(scenario);
-    return item < Names.size() ? Names[item] : Names[0];
-}
 
 std::string PlotCaptionText(const PlotSession& session) {
     const Scenario scenario = session.SelectedScenario();

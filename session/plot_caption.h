@@ -6,9 +6,6 @@
 
 namespace morvanta {
 
-// The names of the "Fixed" group's items, as the window shows them.
-const char* ScenarioCaption(Scenario scenario);
-
 // What the plot shows, in one line: the scenario, its coefficients where they are fixed, the
 // options that draw on the plot and the last run's seed, e.g. "Comp Severe; a12 1.5, a21 1.5;
 // isoclines, outcome map; seed 43200000".

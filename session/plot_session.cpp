@@ -1,6 +1,7 @@
 #include "session/plot_session.h"
 
 #include "core/competition_system.h"
+#include "core/driver/lesson_outcomes.h"
 #include "core/driver/scenario_direction_field.h"
 #include "core/driver/scenario_isoclines.h"
 #include "plot/axis_ticks.h"
@@ -55,9 +56,12 @@ void PlotSession::RunFinished(RunOutlets& outlets, bool complete) {
     const auto system = FixedSystemOf(scenario, overrides);
     const EndCounts& sofar =
         session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
+    if (options.isoclines || options.tallyOutcomes || options.outcomeMap)
+        outlets.AppendLog(SystemLine(scenario, overrides));
     if (options.tallyOutcomes) {
-        outlets.AppendLog(TallyLine(records));
-        outlets.AppendLog(SharesLine(sofar));
+        if (!records.empty()) outlets.AppendLog("Seed " + std::to_string(records.front().seed));
+        outlets.AppendLog(ResultsTallyLine(records));
+        outlets.AppendLog(ResultsSharesLine(sofar));
     }
 }
 

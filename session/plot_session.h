@@ -64,8 +64,9 @@ public:
     // Between runs: the empty plot again, with what the options add, where the change alters
     // it; whether it drew.
     bool Redraw(PlotChange change, int windowOuterWidth, int windowOuterHeight);
-    // After a run: the tally lines, when asked for; the trials are then ready to save. A run
-    // ended early counts in no shares.
+    // After a run: with the isoclines, the tally or the map on, a line that names the system's
+    // case; with the tally, the run's seed, its results and the session's shares. The trials
+    // are then ready to save. A run ended early counts in no shares.
     void RunFinished(RunOutlets& outlets, bool complete = true);
     // Forgets every run counted in the shares so far.
     void ResetShares() { session_ = SessionCounts{}; }

@@ -50,31 +50,29 @@ TEST(OutcomeShading, EachPixelTakesTheShadeOfTheCellItsDensityFallsIn) {
     EXPECT_EQ(raster.BrushColor(), Navy);
 }
 
-// The shades as a class sees them: the regions that meet stand apart, and the run's white
-// lines and dots read on every shade (WCAG 2 contrast ratios).
+// The shades as a class sees them: a dark and a medium shade stand apart where they meet,
+// and the run's white lines and dots read on every shade (WCAG 2 contrast ratios, printed).
 TEST(OutcomeShading, ShadesStandApartAndCarryTheRunsMarks) {
-    const Color sp2Dies = OutcomeShades[0], sp1Dies = OutcomeShades[1], both = OutcomeShades[2],
-                neither = OutcomeShades[3];
     const struct {
-        const char* what;
-        Color a, b;
-        double atLeast;
-    } pairs[] = {
-        {"the two wins", sp2Dies, sp1Dies, 3.0},
-        {"species 1's win and neither", sp2Dies, neither, 3.0},
-        {"species 2's win and both", sp1Dies, both, 3.0},
-        {"both and neither", both, neither, 3.0},
-        {"white on sp.2 dies", White, sp2Dies, 4.5},
-        {"white on sp.1 dies", White, sp1Dies, 4.5},
-        {"white on both", White, both, 4.5},
-        {"white on neither", White, neither, 4.5},
-        {"aqua on sp.1 dies", Aqua, sp1Dies, 3.0},
-        {"aqua on neither", Aqua, neither, 3.0},
-    };
-    for (const auto& p : pairs) {
-        const double ratio = ContrastRatio(p.a, p.b);
-        EXPECT_GE(ratio, p.atLeast) << p.what;
-        std::printf("%-30s %5.2f : 1\n", p.what, ratio);
+        const char* name;
+        bool dark;
+    } shades[] = {{"sp.1 won", true},     {"sp.2 won", false},   {"both alive", false},
+                  {"reached 0.9", false}, {"start <0.01", true}, {"start >=0.9", true}};
+    static_assert(std::size(shades) == OutcomeShades.size());
+    for (std::size_t i = 0; i < OutcomeShades.size(); ++i) {
+        const double white = ContrastRatio(White, OutcomeShades[i]);
+        const double aqua = ContrastRatio(Aqua, OutcomeShades[i]);
+        EXPECT_GE(white, 4.5) << "white on " << shades[i].name;
+        EXPECT_GE(aqua, 3.0) << "aqua on " << shades[i].name;
+        std::printf("%-12s white %5.2f  aqua %5.2f  against:", shades[i].name, white, aqua);
+        for (std::size_t j = 0; j < OutcomeShades.size(); ++j) {
+            const double ratio = ContrastRatio(OutcomeShades[i], OutcomeShades[j]);
+            if (shades[i].dark != shades[j].dark) {
+                EXPECT_GE(ratio, 3.0) << shades[i].name << " against " << shades[j].name;
+            }
+            std::printf(" %5.2f", ratio);
+        }
+        std::printf("\n");
     }
     EXPECT_DOUBLE_EQ(ContrastRatio(Black, White), 21.0);
 }
