@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "core/driver/run_driver.h"
 #include "core/driver/run_summary.h"
 #include "plot/phase_plot.h"
+#include "plot/zoom.h"
 #include "ui/qt/screen/frame_watcher.h"
 #include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/accessible_role.h"
@@ -123,6 +125,7 @@ TForm1::TForm1(QWidget* parent)
             &TForm1::FitOuterSizeToFrame);
 
     SetTabOrder();
+    RememberDesign();
     // Keys reach the focused control first: the window's own keys are taken there.
     for (QWidget* control : client_->findChildren<QWidget*>()) control->installEventFilter(this);
     FormCreate();
@@ -248,6 +251,50 @@ void TForm1::CreateControls() {
     connect(MapBox, &PlotPaintBox::Clicked, this, &TForm1::PaintB);
 }
 
+void TForm1::RememberDesign() {
+    designed_.push_back({this, {}, font().pixelSize()});
+    for (QWidget* control :
+         {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label2),
+          static_cast<QWidget*>(Image1), static_cast<QWidget*>(Panel1),
+          static_cast<QWidget*>(RadioGroup2), static_cast<QWidget*>(BitBtn1),
+          static_cast<QWidget*>(BitBtn2), static_cast<QWidget*>(Edit1),
+          static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Memo1),
+          static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(StaticText1)})
+        designed_.push_back({control, control->geometry(), control->font().pixelSize()});
+}
+
+int TForm1::Zoomed(int length) const { return static_cast<int>(std::lround(length * zoom_)); }
+
+void TForm1::SetZoom(double factor) {
+    zoom_ = ClampedZoom(factor);
+    for (const Designed& d : designed_) {
+        if (d.fontPixels > 0) {
+            QFont font = d.widget->font();
+            font.setPixelSize(Zoomed(d.fontPixels));
+            d.widget->setFont(font);
+        }
+        if (d.widget != this)
+            d.widget->setGeometry(Zoomed(d.rect.x()), Zoomed(d.rect.y()), Zoomed(d.rect.width()),
+                                  Zoomed(d.rect.height()));
+    }
+    MapBox->move(Zoomed(scale_(24)), Zoomed(scale_(40)));
+    MapBox->SetZoom(zoom_);
+    client_->setMinimumSize(Zoomed(scale_(ControlsExtent.width())),
+                            Zoomed(scale_(ControlsExtent.height())));
+    // A window at the size the program gave it takes the new size; one the user sized keeps
+    // its own and scrolls.
+    if (size() == fittedSize_ && windowState() == Qt::WindowNoState) {
+        const QSize frame = fittedFrame_ ? QSize(fittedFrame_->left() + fittedFrame_->right(),
+                                                 fittedFrame_->top() + fittedFrame_->bottom())
+                                         : ClassicFrame;
+        fittedSize_ = QSize(Zoomed(scale_(DesignOuterSize.width())),
+                            Zoomed(scale_(DesignOuterSize.height()))) -
+                      frame;
+        resize(fittedSize_);
+    }
+    PaintB();
+}
+
 void TForm1::DescribeForAssistiveTechnology() {
     // The window is a scroll area, which would be a mere filler: it is the program's frame.
     SetAccessibleRole(*this, QAccessible::Window);
@@ -281,7 +328,7 @@ void TForm1::FormCreate() { PaintB(); }
 void TForm1::PaintB() {
     if (HeldForRun(&TForm1::PaintB)) return;
     RunHandler([this] {
-        if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
+        if (MapBox->size() != MapBox->ZoomedSize()) MapBox->resize(MapBox->ZoomedSize());
         const QSize outer = OuterSize();
         PlotArea(*MapBox, outer.width(), outer.height());
         plotMenu_->DrawOverEmptyPlot();
@@ -351,7 +398,8 @@ void TForm1::FitOuterSizeToFrame() {
     if (frame == fittedFrame_ || windowState() != Qt::WindowNoState || size() != fittedSize_)
         return;
     fittedFrame_ = frame;
-    const QSize outer(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height()));
+    const QSize outer(Zoomed(scale_(DesignOuterSize.width())),
+                      Zoomed(scale_(DesignOuterSize.height())));
     fittedSize_ = outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     resize(fittedSize_);
 }

@@ -41,6 +41,10 @@ public:
     // must outlive the runs or the next SetClock.
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
     const LayoutScale& Scale() const { return scale_; }
+    // Draws the window and its plot at the factor (1 to 3), as a larger default font would:
+    // every position, size and font grows by it.
+    void SetZoom(double factor);
+    double Zoom() const { return zoom_; }
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
@@ -91,7 +95,18 @@ private:
     bool HeldForRun(void (TForm1::*handler)());
     void RunEnded();
 
+    // A control's place and font at zoom 1, which every zoom multiplies.
+    struct Designed {
+        QWidget* widget;
+        QRect rect;
+        int fontPixels;
+    };
+    void RememberDesign();
+    int Zoomed(int length) const;
+
     LayoutScale scale_;
+    double zoom_ = 1.0;
+    std::vector<Designed> designed_;
     QWidget* client_;
     PlotMenu* plotMenu_ = nullptr;
     SystemClock systemClock_;
