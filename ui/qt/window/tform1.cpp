@@ -18,8 +18,10 @@
 
 #include "core/driver/run_driver.h"
 #include "core/driver/run_summary.h"
+#include "core/driver/step_pace.h"
 #include "plot/phase_plot.h"
 #include "plot/zoom.h"
+#include "session/plot_caption.h"
 #include "ui/qt/screen/frame_watcher.h"
 #include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/accessible_role.h"
@@ -29,6 +31,7 @@
 #include "ui/qt/widgets/fonts.h"
 #include "ui/qt/widgets/handler_errors.h"
 #include "ui/qt/widgets/paste_guard.h"
+#include "ui/qt/window/paced_trials.h"
 
 namespace morvanta {
 namespace {
@@ -109,6 +112,23 @@ TForm1::TForm1(QWidget* parent)
     CreateControls();
     plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
     connect(plotMenu_->ClearPlot, &QAction::triggered, this, &TForm1::PaintB);
+    // Between runs the empty plot answers a change at once (during a run the menu and the
+    // groups wait for its end).
+    const auto redraw = [this](PlotChange change) {
+        if (plotMenu_->Session().RedrawsOn(change)) PaintB();
+        UpdateCaption();
+    };
+    connect(plotMenu_, &PlotMenu::EmptyPlotChanged, this, redraw);
+    for (int i = 0; i < RadioGroup2->ItemCount(); ++i)
+        connect(RadioGroup2->Item(i), &QAbstractButton::toggled, this, [redraw](bool on) {
+            if (on) redraw(PlotChange::Scenario);
+        });
+    connect(plotMenu_, &PlotMenu::ZoomChosen, this, &TForm1::SetZoom);
+    connect(plotMenu_, &PlotMenu::CaptionSwitched, this, &TForm1::UpdateCaption);
+    Caption = new CaptionBox(client_);
+    Caption->setObjectName("Caption");
+    Caption->hide();
+    PlaceCaption();
     DescribeForAssistiveTechnology();
     // Scroll bars appear once the window is smaller than what the controls need.
     client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
@@ -279,6 +299,8 @@ void TForm1::SetZoom(double factor) {
     }
     MapBox->move(Zoomed(scale_(24)), Zoomed(scale_(40)));
     MapBox->SetZoom(zoom_);
+    Caption->SetZoom(zoom_);
+    PlaceCaption();
     client_->setMinimumSize(Zoomed(scale_(ControlsExtent.width())),
                             Zoomed(scale_(ControlsExtent.height())));
     // A window at the size the program gave it takes the new size; one the user sized keeps
@@ -293,6 +315,22 @@ void TForm1::SetZoom(double factor) {
         resize(fittedSize_);
     }
     PaintB();
+}
+
+void TForm1::ShowSessionOptions() {
+    plotMenu_->ShowSessionOptions();
+    SetZoom(plotMenu_->Session().options.zoom);  // draws the plot and its caption again
+}
+
+void TForm1::PlaceCaption() {
+    // Just under the plot, above the bottom strip's controls.
+    Caption->move(MapBox->x(), MapBox->y() + MapBox->height() + Zoomed(1));
+}
+
+void TForm1::UpdateCaption() {
+    const PlotSession& session = plotMenu_->Session();
+    Caption->setVisible(session.options.caption);
+    if (session.options.caption) Caption->SetText(PlotCaptionText(session));
 }
 
 void TForm1::DescribeForAssistiveTechnology() {
@@ -333,6 +371,7 @@ void TForm1::PaintB() {
         PlotArea(*MapBox, outer.width(), outer.height());
         plotMenu_->DrawOverEmptyPlot();
         MapBox->setAccessibleDescription(QString::fromStdString(EmptyPlotText()));
+        UpdateCaption();
     });
 }
 
@@ -342,14 +381,21 @@ void TForm1::BitBtn1Click() {
         const FormSettings settings(*RadioGroup1, *RadioGroup2, *plotMenu_);
         EditOutlets outlets(*Edit1, *Edit2, *Memo1);
         const QSize outer = OuterSize();
+        const int pace = plotMenu_->Session().options.pace;
+        bool complete = true;
         {
             running_ = true;
             const auto ended = qScopeGuard([this] { RunEnded(); });
             const PacedScreen::Run run(*this);
-            RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
-                      plotMenu_->Observer());
+            if (pace == FullPace)
+                RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
+                          plotMenu_->Observer());
+            else
+                complete = RunTrialsAtPace(pace, settings, outlets, *MapBox, *clock_, outer.width(),
+                                           outer.height(), plotMenu_->Observer());
         }
-        plotMenu_->RunFinished(outlets);
+        plotMenu_->RunFinished(outlets, complete);
+        UpdateCaption();  // with the run's seed
         const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
         MapBox->setAccessibleDescription(
             QString::fromStdString(RunSummaryText(scenario.toStdString(), plotMenu_->Records())));

@@ -8,6 +8,7 @@
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
+#include "ui/qt/widgets/caption_box.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
 #include "ui/qt/widgets/plot_paint_box.h"
@@ -45,6 +46,11 @@ public:
     // every position, size and font grows by it.
     void SetZoom(double factor);
     double Zoom() const { return zoom_; }
+    // Shows what the session's options say, after they were set from outside the window
+    // (its command line): the menu's checks, the zoom, the plot and its caption.
+    void ShowSessionOptions();
+    // The strip under the plot that says what it shows (hidden unless asked for).
+    CaptionBox* Caption = nullptr;
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
@@ -94,6 +100,9 @@ private:
     // During a run, keeps the handler for the run's end and says so.
     bool HeldForRun(void (TForm1::*handler)());
     void RunEnded();
+    // The caption shown or hidden as its option says, with the session's words.
+    void UpdateCaption();
+    void PlaceCaption();
 
     // A control's place and font at zoom 1, which every zoom multiplies.
     struct Designed {
