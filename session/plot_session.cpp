@@ -11,6 +11,7 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
     : plot_(plot), scenarioItem_(std::move(scenarioItem)) {}
 
 void PlotSession::DrawOverEmptyPlot() {
+    shownSeed_.reset();
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, overrides, WindowMapGrid);
@@ -26,6 +27,13 @@ void PlotSession::RunFinished(RunOutlets& outlets) {
     const auto system = FixedSystemOf(scenario, overrides);
     const EndCounts& sofar =
         session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
+    if (!records.empty()) shownSeed_ = records.front().seed;
+    LogRunEnd(outlets, options, scenario, overrides, records, sofar);
+}
+
+void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenario,
+               const TrialOverrides& overrides, const std::vector<TrialRecord>& records,
+               const EndCounts& sofar) {
     if (options.isoclines || options.tallyOutcomes || options.outcomeMap)
         outlets.AppendLog(SystemLine(scenario, overrides));
     if (options.tallyOutcomes) {

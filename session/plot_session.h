@@ -6,7 +6,9 @@
 // coefficients, and the last run's trials for the CSV table and the time course. The edition
 // owns the menu, the dialogs and the files; all options start off and last for the session.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,8 @@ public:
     void RunFinished(RunOutlets& outlets);
     bool HasRun() const { return hasRun_; }
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
+    // The seed of the run on the plot now; none once the empty plot is drawn again.
+    std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
 
@@ -61,7 +65,15 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
+    std::optional<std::uint32_t> shownSeed_;
 };
+
+// What RunFinished logs, for an edition that keeps its options itself: the system's case
+// with the isoclines, the tally or the map on; the seed, the results and the shares so far
+// (`sofar`, the session's counts of the run's system) with the tally.
+void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenario,
+               const TrialOverrides& overrides, const std::vector<TrialRecord>& records,
+               const EndCounts& sofar);
 
 // The settings of a run in any edition: the two groups' items as the edition reads them,
 // and the session's shapes and coefficients.
