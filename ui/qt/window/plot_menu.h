@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 
+#include "core/cli/command_line.h"
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
 #include "session/plot_session.h"
@@ -38,6 +39,8 @@ public:
     void DrawOverEmptyPlot();
     // After a run: the tally line, when asked for, and the trials ready to save.
     void RunFinished(RunOutlets& outlets);
+    // Switches on what the command line's setup asks for.
+    void ApplySetup(const BatchOptions& options);
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }

@@ -278,6 +278,19 @@ QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 
 void TForm1::FormCreate() { PaintB(); }
 
+void TForm1::OpenWithSetup(const LinkSetup& setup) {
+    RadioGroup2->SetItemIndex(setup.options.scenarioItem);
+    RadioGroup1->SetItemIndex(setup.options.trialsItem);
+    plotMenu_->ApplySetup(setup.options);
+    if (setup.options.seed) {
+        firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
+        clock_ = &*firstRunClock_;
+    }
+    if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
+        EditOutlets(*Edit1, *Edit2, *Memo1).AppendLog(line);
+    PaintB();
+}
+
 void TForm1::PaintB() {
     if (HeldForRun(&TForm1::PaintB)) return;
     RunHandler([this] {
@@ -302,6 +315,7 @@ void TForm1::BitBtn1Click() {
             RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
                       plotMenu_->Observer());
         }
+        if (firstRunClock_ && clock_ == &*firstRunClock_) clock_ = &systemClock_;
         plotMenu_->RunFinished(outlets);
         const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
         MapBox->setAccessibleDescription(

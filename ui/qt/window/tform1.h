@@ -8,6 +8,7 @@
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
+#include "session/link_setup.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
 #include "ui/qt/widgets/plot_paint_box.h"
@@ -41,6 +42,9 @@ public:
     // must outlive the runs or the next SetClock.
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
     const LayoutScale& Scale() const { return scale_; }
+    // Sets the window up as its command line asked: the groups' items, the plot menu's
+    // options, own coefficients or start, and the first run's seed; logs what it left out.
+    void OpenWithSetup(const LinkSetup& setup);
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
@@ -96,6 +100,7 @@ private:
     PlotMenu* plotMenu_ = nullptr;
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
+    std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run
     bool running_ = false;
     // What came during the run and waits for its end.
     std::vector<void (TForm1::*)()> heldForRun_;
