@@ -78,7 +78,7 @@ EndCounts RunBatchRuns(const BatchOptions& options, PlotSurface& plot, TrialTabl
 
 void WriteSummaryCsv(std::ostream& out, const EndCounts& counts) {
     out << "outcome,trials,share,low95,high95\n";
-    const auto row = [&out, &counts](const char* name, long long count, const Share& share) {
+    const auto row = [&out](const char* name, long long count, const Share& share) {
         out << name << ',' << count << ',' << ShortestText(share.share) << ','
             << ShortestText(share.low95) << ',' << ShortestText(share.high95) << '\n';
     };

@@ -93,15 +93,21 @@ bool ReadWindowParameter(const std::string& parameter, LinkSetup& setup) {
 LinkSetup ReadLinkSetup(const std::string& fragment) {
     std::string_view rest(fragment);
     if (rest.starts_with("#")) rest.remove_prefix(1);
-    LinkSetup setup;
-    std::vector<std::string> pending;
+    std::vector<std::string> parameters;
     while (!rest.empty()) {
         const std::size_t amp = rest.find('&');
         const std::string parameter = Unescaped(rest.substr(0, amp));
-        if (!parameter.empty() && !ReadWindowParameter(parameter, setup))
-            pending.push_back(parameter);
+        if (!parameter.empty()) parameters.push_back(parameter);
         rest = amp == std::string_view::npos ? std::string_view{} : rest.substr(amp + 1);
     }
+    return ReadLinkParameters(std::move(parameters));
+}
+
+LinkSetup ReadLinkParameters(std::vector<std::string> parameters) {
+    LinkSetup setup;
+    std::vector<std::string> pending;
+    for (std::string& parameter : parameters)
+        if (!ReadWindowParameter(parameter, setup)) pending.push_back(std::move(parameter));
     std::vector<std::string> taken;
     // Some options need another (a12 with a21, a coefficient with its scenario), whichever
     // comes first in the link: a parameter refused now is tried again once more are taken,
@@ -134,6 +140,33 @@ LinkSetup ReadLinkSetup(const std::string& fragment) {
     setup.options = Parsed(taken).value_or(BatchOptions{});
     setup.ignored.insert(setup.ignored.end(), pending.begin(), pending.end());
     return setup;
+}
+
+std::optional<LinkSetup> ReadWindowArguments(const std::vector<std::string>& arguments) {
+    std::vector<std::string> parameters;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (!word.starts_with("--") || word.size() < 3) return std::nullopt;
+        std::string parameter = word.substr(2);
+        const std::string_view name = std::string_view(parameter).substr(0, parameter.find('='));
+        if (name == "batch" || name == "help" || name == "version") return std::nullopt;
+        // A value follows its name as the next word, unless that is an option itself.
+        if (parameter.find('=') == std::string::npos && i + 1 < arguments.size() &&
+            !arguments[i + 1].starts_with("--"))
+            parameter += "=" + arguments[++i];
+        parameters.push_back(parameter);
+    }
+    LinkSetup setup = ReadLinkParameters(parameters);
+    if (setup.ignored.size() == parameters.size()) return std::nullopt;
+    for (std::string& ignored : setup.ignored) ignored = "--" + ignored;
+    return setup;
+}
+
+std::string IgnoredLine(const std::string& source, const std::vector<std::string>& ignored) {
+    if (ignored.empty()) return {};
+    std::string line = source + ": ignored";
+    for (std::size_t i = 0; i < ignored.size(); ++i) line += (i == 0 ? " " : ", ") + ignored[i];
+    return line;
 }
 
 void ApplyLinkSetup(const BatchOptions& options, PlotSession& session) {

@@ -25,6 +25,19 @@ struct LinkSetup {
 // Reads the fragment (with or without its leading '#').
 LinkSetup ReadLinkSetup(const std::string& fragment);
 
+// Reads the link's parameters, each "name" or "name=value", already unescaped.
+LinkSetup ReadLinkParameters(std::vector<std::string> parameters);
+
+// The window's own command line: the batch options' names without --batch, "--scenario
+// comp-severe" or "--scenario=comp-severe" read as the link's "scenario=comp-severe", so that
+// the window takes and leaves out what a link would; what it leaves out is spelled
+// "--name=value". None when the arguments are the command line's own (--batch, --help,
+// --version, a word that is no "--" option) or set nothing a window takes.
+std::optional<LinkSetup> ReadWindowArguments(const std::vector<std::string>& arguments);
+
+// The log line of what a setup left out, "Link: ignored a12=9, runs=3"; empty when nothing.
+std::string IgnoredLine(const std::string& source, const std::vector<std::string>& ignored);
+
 // What a window takes from it: its options and own coefficients or start.
 void ApplyLinkSetup(const BatchOptions& options, PlotSession& session);
 // The same with the window's own zoom and pace.

@@ -13,6 +13,7 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
     : plot_(plot), scenarioItem_(std::move(scenarioItem)) {}
 
 void PlotSession::DrawOverEmptyPlot() {
+    shownSeed_.reset();
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, overrides, WindowMapGrid);
@@ -42,20 +43,22 @@ bool PlotSession::Redraw(PlotChange change, int windowOuterWidth, int windowOute
     return true;
 }
 
-std::optional<std::uint32_t> PlotSession::LastSeed() const {
-    if (table_.Records().empty()) return std::nullopt;
-    return table_.Records().front().seed;
-}
-
 void PlotSession::RunFinished(RunOutlets& outlets, bool complete) {
     hasRun_ = true;
     const std::vector<TrialRecord>& records = table_.Records();
+    if (!records.empty()) shownSeed_ = records.front().seed;
     if (!complete) return;
     // The session's shares count every run of the run's system, the tally shown or not.
     const Scenario scenario = records.empty() ? SelectedScenario() : records.front().scenario;
     const auto system = FixedSystemOf(scenario, overrides);
     const EndCounts& sofar =
         session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
+    LogRunEnd(outlets, options, scenario, overrides, records, sofar);
+}
+
+void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenario,
+               const TrialOverrides& overrides, const std::vector<TrialRecord>& records,
+               const EndCounts& sofar) {
     if (options.isoclines || options.tallyOutcomes || options.outcomeMap)
         outlets.AppendLog(SystemLine(scenario, overrides));
     if (options.tallyOutcomes) {

@@ -71,11 +71,11 @@ public:
     // Forgets every run counted in the shares so far.
     void ResetShares() { session_ = SessionCounts{}; }
     bool HasRun() const { return hasRun_; }
-    // The seed of the last run, once there is one.
-    std::optional<std::uint32_t> LastSeed() const;
     // The scenario chosen in the "Fixed" group now.
     Scenario SelectedScenario() const { return ScenarioFromItem(scenarioItem_()); }
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
+    // The seed of the run on the plot now; none once the empty plot is drawn again.
+    std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
 
@@ -90,7 +90,15 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
+    std::optional<std::uint32_t> shownSeed_;
 };
+
+// What RunFinished logs, for an edition that keeps its options itself: the system's case
+// with the isoclines, the tally or the map on; the seed, the results and the shares so far
+// (`sofar`, the session's counts of the run's system) with the tally.
+void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenario,
+               const TrialOverrides& overrides, const std::vector<TrialRecord>& records,
+               const EndCounts& sofar);
 
 // The settings of a run in any edition: the two groups' items as the edition reads them,
 // and the session's shapes and coefficients.

@@ -91,7 +91,8 @@ TEST(PlotSession, TheCaptionSaysWhatThePlotShows) {
               "Comp Severe; a12 1.5, a21 1.5; isoclines, outcome map; seed 43200000");
     s.scenarioItem = 0;
     s.plot.options = {};
-    EXPECT_EQ(PlotCaptionText(s.plot), "Start Point; coefficients drawn each trial; seed 43200000");
+    EXPECT_EQ(PlotCaptionText(s.plot),
+              "Start Point; coefficients drawn every trial; seed 43200000");
 }
 
 TEST(PlotSession, TheWindowsZoomAndPaceComeFromItsLinkOrCommandLine) {

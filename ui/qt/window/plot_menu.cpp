@@ -12,6 +12,8 @@
 
 #include "core/driver/step_pace.h"
 #include "session/file_names.h"
+#include "session/link_setup.h"
+#include "session/png_texts.h"
 #include "ui/qt/files/export_files.h"
 #include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/handler_errors.h"
@@ -152,12 +154,24 @@ void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
     lesson_->RunFinished(session_.Records());
 }
 
+void PlotMenu::ApplySetup(const BatchOptions& options) {
+    ApplyLinkSetup(options, session_);
+    const PlotOptions& on = session_.options;
+    ShowIsoclines->setChecked(on.isoclines);
+    OutcomeShapes->setChecked(on.outcomeShapes);
+    ShowOutcomeMap->setChecked(on.outcomeMap);
+    lesson_->ShowDirectionField->setChecked(on.directionField);
+}
+
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
 
 void PlotMenu::SavePlotImage() {
     const QString path = WithExtension(chooseFile_("Save Plot As", "PNG images (*.png)"), ".png");
     if (path.isEmpty()) return;
-    SaveChosen(path, [this](const std::string& file) { return SavePlotPng(file, plot_.Image()); });
+    SaveChosen(path, [this](const std::string& file) {
+        return SavePlotPng(file, plot_.Image(),
+                           PlotPngTexts(session_, ScenarioFromItem(scenario_.ItemIndex())));
+    });
 }
 
 void PlotMenu::SaveTrialsTable() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 
+#include "core/cli/command_line.h"
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
 #include "session/plot_session.h"
@@ -39,6 +40,8 @@ public:
     // After a run: the tally line, when asked for, and the trials ready to save. A run ended
     // early counts in no shares.
     void RunFinished(RunOutlets& outlets, bool complete = true);
+    // Switches on what the command line's setup asks for.
+    void ApplySetup(const BatchOptions& options);
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }

@@ -363,6 +363,23 @@ QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 
 void TForm1::FormCreate() { PaintB(); }
 
+void TForm1::OpenWithSetup(const LinkSetup& setup) {
+    RadioGroup2->SetItemIndex(setup.options.scenarioItem);
+    RadioGroup1->SetItemIndex(setup.options.trialsItem);
+    plotMenu_->ApplySetup(setup.options);
+    PlotOptions& view = plotMenu_->Session().options;
+    if (setup.zoom) view.zoom = *setup.zoom;
+    if (setup.pace) view.pace = *setup.pace;
+    ShowSessionOptions();  // the menu's checks and the zoom
+    if (setup.options.seed) {
+        firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
+        clock_ = &*firstRunClock_;
+    }
+    if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
+        EditOutlets(*Edit1, *Edit2, *Memo1).AppendLog(line);
+    PaintB();
+}
+
 void TForm1::PaintB() {
     if (HeldForRun(&TForm1::PaintB)) return;
     RunHandler([this] {
@@ -394,6 +411,7 @@ void TForm1::BitBtn1Click() {
                 complete = RunTrialsAtPace(pace, settings, outlets, *MapBox, *clock_, outer.width(),
                                            outer.height(), plotMenu_->Observer());
         }
+        if (firstRunClock_ && clock_ == &*firstRunClock_) clock_ = &systemClock_;
         plotMenu_->RunFinished(outlets, complete);
         UpdateCaption();  // with the run's seed
         const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();

@@ -8,6 +8,7 @@
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
+#include "session/link_setup.h"
 #include "ui/qt/widgets/caption_box.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
@@ -51,6 +52,9 @@ public:
     void ShowSessionOptions();
     // The strip under the plot that says what it shows (hidden unless asked for).
     CaptionBox* Caption = nullptr;
+    // Sets the window up as its command line asked: the groups' items, the plot menu's
+    // options, own coefficients or start, and the first run's seed; logs what it left out.
+    void OpenWithSetup(const LinkSetup& setup);
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
@@ -120,6 +124,7 @@ private:
     PlotMenu* plotMenu_ = nullptr;
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
+    std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run
     bool running_ = false;
     // What came during the run and waits for its end.
     std::vector<void (TForm1::*)()> heldForRun_;
