@@ -154,15 +154,6 @@ void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
     lesson_->RunFinished(session_.Records());
 }
 
-void PlotMenu::ApplySetup(const BatchOptions& options) {
-    ApplyLinkSetup(options, session_);
-    const PlotOptions& on = session_.options;
-    ShowIsoclines->setChecked(on.isoclines);
-    OutcomeShapes->setChecked(on.outcomeShapes);
-    ShowOutcomeMap->setChecked(on.outcomeMap);
-    lesson_->ShowDirectionField->setChecked(on.directionField);
-}
-
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
 
 void PlotMenu::SavePlotImage() {

@@ -40,8 +40,6 @@ public:
     // After a run: the tally line, when asked for, and the trials ready to save. A run ended
     // early counts in no shares.
     void RunFinished(RunOutlets& outlets, bool complete = true);
-    // Switches on what the command line's setup asks for.
-    void ApplySetup(const BatchOptions& options);
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }

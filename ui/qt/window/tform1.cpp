@@ -366,18 +366,14 @@ void TForm1::FormCreate() { PaintB(); }
 void TForm1::OpenWithSetup(const LinkSetup& setup) {
     RadioGroup2->SetItemIndex(setup.options.scenarioItem);
     RadioGroup1->SetItemIndex(setup.options.trialsItem);
-    plotMenu_->ApplySetup(setup.options);
-    PlotOptions& view = plotMenu_->Session().options;
-    if (setup.zoom) view.zoom = *setup.zoom;
-    if (setup.pace) view.pace = *setup.pace;
-    ShowSessionOptions();  // the menu's checks and the zoom
+    ApplyLinkSetup(setup, plotMenu_->Session());
     if (setup.options.seed) {
         firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
         clock_ = &*firstRunClock_;
     }
     if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
         EditOutlets(*Edit1, *Edit2, *Memo1).AppendLog(line);
-    PaintB();
+    ShowSessionOptions();  // draws the plot with them
 }
 
 void TForm1::PaintB() {

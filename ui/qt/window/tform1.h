@@ -43,6 +43,9 @@ public:
     // must outlive the runs or the next SetClock.
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
     const LayoutScale& Scale() const { return scale_; }
+    // Sets the window up as its command line asked: the groups' items, the plot menu's
+    // options, own coefficients or start, and the first run's seed; logs what it left out.
+    void OpenWithSetup(const LinkSetup& setup);
     // Draws the window and its plot at the factor (1 to 3), as a larger default font would:
     // every position, size and font grows by it.
     void SetZoom(double factor);
@@ -52,9 +55,6 @@ public:
     void ShowSessionOptions();
     // The strip under the plot that says what it shows (hidden unless asked for).
     CaptionBox* Caption = nullptr;
-    // Sets the window up as its command line asked: the groups' items, the plot menu's
-    // options, own coefficients or start, and the first run's seed; logs what it left out.
-    void OpenWithSetup(const LinkSetup& setup);
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
