@@ -38,7 +38,12 @@ private slots:
         for (QAction* option : {form_->Menu().ShowOutcomeMap, form_->Menu().ShowIsoclines,
                                 form_->Menu().LabelIsoclines, form_->Menu().AxisNumbers})
             option->trigger();
+        form_->Menu().ShowCaption->trigger();
         form_->Menu().Zoom->actions().at(2)->trigger();  // 2x
+        QVERIFY(form_->Caption->isVisible());
+        QCOMPARE(form_->Caption->geometry(), QRect(48, 882, 800, 40));  // just under the plot
+        QCOMPARE(form_->Caption->accessibleName(),
+                 "Comp Severe; a12 1.5, a21 1.5; isoclines, outcome map");
         QCOMPARE(form_->MapBox->size(), QSize(800, 800));
         QCOMPARE(form_->Edit1->geometry(), QRect(256, 960, 80, 42));
         const QImage& plot = form_->MapBox->Image();
@@ -50,7 +55,8 @@ private slots:
         const QImage shown = form_->MapBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown, expected);
         if (const QByteArray keep = qgetenv("MORVANTA_PROJECTOR_PNG"); !keep.isEmpty())
-            QVERIFY(shown.save(QString::fromLocal8Bit(keep)));
+            QVERIFY(shown.save(QString::fromLocal8Bit(keep)) &&
+                    form_->Caption->grab().save(QString::fromLocal8Bit(keep + ".caption.png")));
     }
 
     void escapeEndsARunAtAPace() {
