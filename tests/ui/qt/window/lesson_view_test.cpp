@@ -42,8 +42,6 @@ private slots:
         form_->Menu().Zoom->actions().at(2)->trigger();  // 2x
         QVERIFY(form_->Caption->isVisible());
         QCOMPARE(form_->Caption->geometry(), QRect(48, 882, 800, 40));  // just under the plot
-        QCOMPARE(form_->Caption->accessibleName(),
-                 "Comp Severe; a12 1.5, a21 1.5; isoclines, outcome map");
         QCOMPARE(form_->MapBox->size(), QSize(800, 800));
         QCOMPARE(form_->Edit1->geometry(), QRect(256, 960, 80, 42));
         const QImage& plot = form_->MapBox->Image();
