@@ -3,6 +3,7 @@
 #include "core/competition_system.h"
 #include "core/driver/scenario_direction_field.h"
 #include "core/driver/scenario_isoclines.h"
+#include "session/plot_description.h"
 
 namespace morvanta {
 
@@ -10,6 +11,7 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
     : plot_(plot), scenarioItem_(std::move(scenarioItem)) {}
 
 void PlotSession::DrawOverEmptyPlot() {
+    runShown_ = false;
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, overrides, WindowMapGrid);
@@ -19,6 +21,7 @@ void PlotSession::DrawOverEmptyPlot() {
 
 void PlotSession::RunFinished(RunOutlets& outlets) {
     hasRun_ = true;
+    runShown_ = true;
     const std::vector<TrialRecord>& records = table_.Records();
     // The session's shares count every run of the run's system, the tally shown or not.
     const Scenario scenario = records.empty() ? SelectedScenario() : records.front().scenario;
@@ -32,6 +35,21 @@ void PlotSession::RunFinished(RunOutlets& outlets) {
 }
 
 std::string PlotSession::TrialsCsv() const { return TrialsCsvText(table_.Records()); }
+
+std::string PlotSession::Description(const std::string& scenarioCaption) {
+    const Scenario scenario =
+        runShown_ && !Records().empty() ? Records().front().scenario : SelectedScenario();
+    PlotContent content;
+    content.scenarioCaption = scenarioCaption;
+    content.system = FixedSystemOf(scenario, overrides);
+    content.isoclines = options.isoclines;
+    content.directionField = options.directionField;
+    if (options.outcomeMap)
+        content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
+    if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;
+    if (runShown_) content.run = &Records();
+    return PlotDescription(content);
+}
 
 OffDiagonal PlotSession::ShownCoefficients() const {
     if (overrides.coefficients) return *overrides.coefficients;

@@ -45,6 +45,8 @@ public:
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
+    // What the plot shows now in words, the scenario named by its caption in the edition.
+    std::string Description(const std::string& scenarioCaption);
 
     // The coefficients a dialog starts from: the teacher's own, else the selected scenario's
     // (the severe ones for the scenario that draws its own).
@@ -59,6 +61,7 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
+    bool runShown_ = false;  // the last run's trials are on the plot
 };
 
 // The settings of a run in any edition: the two groups' items as the edition reads them,
