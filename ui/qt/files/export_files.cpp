@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <sstream>
 
+#include "core/driver/time_course.h"
 #include "ui/qt/files/output_file.h"
 
 namespace morvanta {
@@ -11,6 +12,12 @@ namespace morvanta {
 std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records) {
     std::ostringstream text;
     WriteTrialsCsv(text, records);
+    return WriteOutputFile(path, text.str());
+}
+
+std::string SaveTimeCourseCsv(const std::string& path, const std::vector<TrialRecord>& records) {
+    std::ostringstream text;
+    WriteTimeCourseCsv(text, TimeCoursesOf(records));
     return WriteOutputFile(path, text.str());
 }
 

@@ -13,6 +13,8 @@ namespace morvanta {
 // They return an empty string on success, else a message that names the file.
 std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records);
 std::string SavePlotPng(const std::string& path, const QImage& plot);
+// The trials' time courses, as the batch mode's --time-course writes them.
+std::string SaveTimeCourseCsv(const std::string& path, const std::vector<TrialRecord>& records);
 std::string SaveTextFile(const std::string& path, const std::string& text);
 
 }  // namespace morvanta

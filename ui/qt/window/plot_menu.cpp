@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "core/driver/scenario_isoclines.h"
+#include "session/plot_description.h"
 #include "ui/qt/files/export_files.h"
 #include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/handler_errors.h"
@@ -64,6 +65,7 @@ void PlotMenu::PopupOverPlot() {
 }
 
 void PlotMenu::DrawOverEmptyPlot() {
+    runShown_ = false;
     const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
     if (ShowOutcomeMap->isChecked())  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, lesson_->Overrides(), WindowMapGrid);
@@ -72,6 +74,7 @@ void PlotMenu::DrawOverEmptyPlot() {
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
+    runShown_ = true;
     SaveTrials->setEnabled(true);
     const std::vector<TrialRecord>& records = observer_.Records();
     // The session's shares count every run of the run's system, the tally shown or not.
@@ -85,6 +88,24 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
         outlets.AppendLog(SharesLine(sofar));
     }
     lesson_->RunFinished(observer_.Records());
+}
+
+std::string PlotMenu::Description(const std::string& scenarioCaption) {
+    const std::vector<TrialRecord>& records = observer_.Records();
+    const Scenario scenario = runShown_ && !records.empty()
+                                  ? records.front().scenario
+                                  : ScenarioFromItem(scenario_.ItemIndex());
+    const TrialOverrides& overrides = lesson_->Overrides();
+    PlotContent content;
+    content.scenarioCaption = scenarioCaption;
+    content.system = FixedSystemOf(scenario, overrides);
+    content.isoclines = ShowIsoclines->isChecked();
+    content.directionField = lesson_->ShowDirectionField->isChecked();
+    if (ShowOutcomeMap->isChecked())
+        content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
+    if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;
+    if (runShown_) content.run = &records;
+    return PlotDescription(content);
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }

@@ -40,6 +40,8 @@ public:
     QMenu* Menu() const { return menu_; }
     // Opens the menu over the plot with its first item active, as the keyboard opens it.
     void PopupOverPlot();
+    // What the plot shows now in words, the scenario named by its caption.
+    std::string Description(const std::string& scenarioCaption);
     // The trials of the last run.
     const std::vector<TrialRecord>& Records() const { return observer_.Records(); }
     // The items for a lesson: own coefficients, the time course, the direction field.
@@ -67,6 +69,7 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     FileChooser chooseFile_;
+    bool runShown_ = false;  // the last run's trials are on the plot
 };
 
 }  // namespace morvanta
