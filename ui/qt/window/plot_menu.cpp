@@ -6,8 +6,6 @@
 #include <QGuiApplication>
 #include <stdexcept>
 
-#include "core/driver/scenario_isoclines.h"
-#include "session/plot_description.h"
 #include "ui/qt/files/export_files.h"
 #include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/handler_errors.h"
@@ -26,8 +24,20 @@ void SaveChosen(const QString& chosen, const std::function<std::string(const std
 
 }  // namespace
 
+QAction* AddOption(QMenu& menu, const QString& text, bool& option) {
+    QAction* action = menu.addAction(text);
+    action->setCheckable(true);
+    action->setChecked(option);
+    QObject::connect(action, &QAction::toggled, action, [&option](bool on) { option = on; });
+    return action;
+}
+
 PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent)
-    : QObject(parent), plot_(plot), scenario_(scenario), menu_(new QMenu(&plot)) {
+    : QObject(parent),
+      plot_(plot),
+      scenario_(scenario),
+      menu_(new QMenu(&plot)),
+      session_(plot, [&scenario] { return scenario.ItemIndex(); }) {
     menu_->setObjectName("PlotMenu");
     CopyPlot =
         menu_->addAction("Copy Plot", this, [this] { RunHandler([this] { CopyPlotImage(); }); });
@@ -38,15 +48,11 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     SaveTrials->setEnabled(false);  // until there is a run to save
     ClearPlot = menu_->addAction("Clear Plot");
     menu_->addSeparator();
-    ShowIsoclines = menu_->addAction("Show Isoclines");
-    ShowIsoclines->setCheckable(true);
-    TallyOutcomes = menu_->addAction("Tally Outcomes");
-    TallyOutcomes->setCheckable(true);
-    OutcomeShapes = menu_->addAction("Outcome Shapes");
-    OutcomeShapes->setCheckable(true);
-    ShowOutcomeMap = menu_->addAction("Show Outcome Map");
-    ShowOutcomeMap->setCheckable(true);
-    lesson_ = new LessonMenu(*menu_, plot_, scenario_, this);
+    ShowIsoclines = AddOption(*menu_, "Show Isoclines", session_.options.isoclines);
+    TallyOutcomes = AddOption(*menu_, "Tally Outcomes", session_.options.tallyOutcomes);
+    OutcomeShapes = AddOption(*menu_, "Outcome Shapes", session_.options.outcomeShapes);
+    ShowOutcomeMap = AddOption(*menu_, "Show Outcome Map", session_.options.outcomeMap);
+    lesson_ = new LessonMenu(*menu_, plot_, session_, this);
 
     chooseFile_ = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
@@ -64,48 +70,12 @@ void PlotMenu::PopupOverPlot() {
     menu_->setActiveAction(CopyPlot);
 }
 
-void PlotMenu::DrawOverEmptyPlot() {
-    runShown_ = false;
-    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
-    if (ShowOutcomeMap->isChecked())  // under everything else
-        DrawScenarioOutcomeMap(plot_, maps_, scenario, lesson_->Overrides(), WindowMapGrid);
-    lesson_->DrawOverEmptyPlot(plot_, scenario);  // under the isoclines
-    if (ShowIsoclines->isChecked()) DrawScenarioIsoclines(plot_, scenario, lesson_->Overrides());
-}
+void PlotMenu::DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
-    runShown_ = true;
     SaveTrials->setEnabled(true);
-    const std::vector<TrialRecord>& records = observer_.Records();
-    // The session's shares count every run of the run's system, the tally shown or not.
-    const Scenario scenario =
-        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
-    const auto system = FixedSystemOf(scenario, lesson_->Overrides());
-    const EndCounts& sofar =
-        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
-    if (TallyOutcomes->isChecked()) {
-        outlets.AppendLog(TallyLine(records));
-        outlets.AppendLog(SharesLine(sofar));
-    }
-    lesson_->RunFinished(observer_.Records());
-}
-
-std::string PlotMenu::Description(const std::string& scenarioCaption) {
-    const std::vector<TrialRecord>& records = observer_.Records();
-    const Scenario scenario = runShown_ && !records.empty()
-                                  ? records.front().scenario
-                                  : ScenarioFromItem(scenario_.ItemIndex());
-    const TrialOverrides& overrides = lesson_->Overrides();
-    PlotContent content;
-    content.scenarioCaption = scenarioCaption;
-    content.system = FixedSystemOf(scenario, overrides);
-    content.isoclines = ShowIsoclines->isChecked();
-    content.directionField = lesson_->ShowDirectionField->isChecked();
-    if (ShowOutcomeMap->isChecked())
-        content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
-    if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;
-    if (runShown_) content.run = &records;
-    return PlotDescription(content);
+    session_.RunFinished(outlets);
+    lesson_->RunFinished(session_.Records());
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
@@ -119,8 +89,8 @@ void PlotMenu::SavePlotImage() {
 void PlotMenu::SaveTrialsTable() {
     const QString path = chooseFile_("Save Trials As", "CSV tables (*.csv)");
     if (path.isEmpty()) return;
-    SaveChosen(
-        path, [this](const std::string& file) { return SaveTrialsCsv(file, observer_.Records()); });
+    SaveChosen(path,
+               [this](const std::string& file) { return SaveTrialsCsv(file, session_.Records()); });
 }
 
 }  // namespace morvanta

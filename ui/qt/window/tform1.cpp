@@ -72,7 +72,7 @@ class FormSettings : public RadioGroupSettings {
 public:
     FormSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
         : RadioGroupSettings(trials, scenario, &menu.Lesson().Overrides()), menu_(menu) {}
-    bool OutcomeShapes() const override { return menu_.OutcomeShapes->isChecked(); }
+    bool OutcomeShapes() const override { return menu_.Session().options.outcomeShapes; }
 
 private:
     const PlotMenu& menu_;
