@@ -6,6 +6,7 @@
 #include "core/driver/scenario_isoclines.h"
 #include "plot/axis_ticks.h"
 #include "plot/phase_plot.h"
+#include "session/plot_description.h"
 
 namespace morvanta {
 
@@ -14,6 +15,7 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
 
 void PlotSession::DrawOverEmptyPlot() {
     shownSeed_.reset();
+    runShown_ = false;
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, overrides, WindowMapGrid);
@@ -45,6 +47,7 @@ bool PlotSession::Redraw(PlotChange change, int windowOuterWidth, int windowOute
 
 void PlotSession::RunFinished(RunOutlets& outlets, bool complete) {
     hasRun_ = true;
+    runShown_ = true;
     const std::vector<TrialRecord>& records = table_.Records();
     if (!records.empty()) shownSeed_ = records.front().seed;
     if (!complete) return;
@@ -69,6 +72,21 @@ void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenari
 }
 
 std::string PlotSession::TrialsCsv() const { return TrialsCsvText(table_.Records()); }
+
+std::string PlotSession::Description(const std::string& scenarioCaption) {
+    const Scenario scenario =
+        runShown_ && !Records().empty() ? Records().front().scenario : SelectedScenario();
+    PlotContent content;
+    content.scenarioCaption = scenarioCaption;
+    content.system = FixedSystemOf(scenario, overrides);
+    content.isoclines = options.isoclines;
+    content.directionField = options.directionField;
+    if (options.outcomeMap)
+        content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
+    if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;
+    if (runShown_) content.run = &Records();
+    return PlotDescription(content);
+}
 
 OffDiagonal PlotSession::ShownCoefficients() const {
     if (overrides.coefficients) return *overrides.coefficients;

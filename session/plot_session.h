@@ -78,6 +78,8 @@ public:
     std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
+    // What the plot shows now in words, the scenario named by its caption in the edition.
+    std::string Description(const std::string& scenarioCaption);
 
     // The coefficients a dialog starts from: the teacher's own, else the selected scenario's
     // (the severe ones for the scenario that draws its own).
@@ -91,6 +93,7 @@ private:
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
     std::optional<std::uint32_t> shownSeed_;
+    bool runShown_ = false;  // the last run's trials are on the plot
 };
 
 // What RunFinished logs, for an edition that keeps its options itself: the system's case

@@ -17,6 +17,8 @@ std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord
 std::string SavePlotPng(const std::string& path, const QImage& plot,
                         const std::vector<PngText>& texts = {});
 std::vector<std::uint8_t> PlotPngBytes(const QImage& plot, const std::vector<PngText>& texts);
+// The trials' time courses, as the batch mode's --time-course writes them.
+std::string SaveTimeCourseCsv(const std::string& path, const std::vector<TrialRecord>& records);
 std::string SaveTextFile(const std::string& path, const std::string& text);
 
 }  // namespace morvanta
