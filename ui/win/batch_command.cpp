@@ -14,6 +14,7 @@
 #include "core/driver/trial_table.h"
 #include "session/batch_runs.h"
 #include "session/png_file.h"
+#include "session/png_texts.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/output_file.h"
 #include "ui/win/system_time_clock.h"
@@ -32,9 +33,9 @@ void Say(const std::string& program, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), text.c_str());
 }
 
-std::string SavePng(const std::string& path, const RasterSurface& picture) {
-    const std::vector<std::uint8_t> png =
-        PngBytes({picture.Bits(), MapWidth, MapHeight}, {{"Software", "Morvanta"}});
+std::string SavePng(const std::string& path, const RasterSurface& picture,
+                    const std::vector<PngText>& texts) {
+    const std::vector<std::uint8_t> png = PngBytes({picture.Bits(), MapWidth, MapHeight}, texts);
     return WriteOutputFile(path, std::string(png.begin(), png.end()));
 }
 
@@ -68,13 +69,18 @@ int RunBatch(BatchOptions options, const std::string& program) {
         status = ExitFailed;
     };
     if (trials) report(trials->Close());
-    if (!options.pngPath.empty()) report(SavePng(options.pngPath, plot));
+    const std::optional<std::uint32_t> seed =
+        lastRun.Records().empty() ? std::nullopt : std::optional(lastRun.Records().front().seed);
+    if (!options.pngPath.empty())
+        report(SavePng(options.pngPath, plot,
+                       PlotPngTexts(scenario, overrides, PlotOptionsOf(options), seed)));
     if (timeCourse) report(timeCourse->Close());
     if (!options.lesson.timeCoursePngPath.empty()) {
         GdiPlotSurface figure(nullptr);
         figure.SetLive(false);
         DrawTimeCourses(figure, TimeCoursesOf(lastRun.Records()));
-        report(SavePng(options.lesson.timeCoursePngPath, figure));
+        report(SavePng(options.lesson.timeCoursePngPath, figure,
+                       {{"Title", "Time course"}, {"Software", "Morvanta"}}));
     }
     if (!outcomes.outcomeMapPath.empty()) {
         if (const OutcomeMap* map = ScenarioOutcomeMap(maps, scenario, overrides, outcomes.grid)) {

@@ -9,6 +9,7 @@
 #include "core/driver/scenario_isoclines.h"
 #include "core/trial_overrides.h"
 #include "session/png_file.h"
+#include "session/png_texts.h"
 #include "ui/win/output_file.h"
 #include "ui/win/wide_text.h"
 
@@ -71,7 +72,18 @@ void PlotMenu::Do(int item) {
     }
 }
 
+PlotOptions PlotMenu::Options() const {
+    PlotOptions options;
+    options.isoclines = Checked(ShowIsoclinesId);
+    options.tallyOutcomes = Checked(TallyOutcomesId);
+    options.outcomeShapes = Checked(OutcomeShapesId);
+    options.outcomeMap = Checked(ShowOutcomeMapId);
+    options.directionField = Checked(LessonMenu::ShowDirectionFieldId);
+    return options;
+}
+
 void PlotMenu::DrawOverEmptyPlot(PlotSurface& surface) {
+    shownSeed_.reset();
     const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
     if (Checked(ShowOutcomeMapId))  // under everything else
         DrawScenarioOutcomeMap(surface, maps_, scenario, Overrides(), WindowMapGrid);
@@ -88,10 +100,8 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
     // The session's shares count every run of the system, the tally shown or not.
     const EndCounts& sofar =
         session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
-    if (Checked(TallyOutcomesId)) {
-        outlets.AppendLog(TallyLine(records));
-        outlets.AppendLog(SharesLine(sofar));
-    }
+    if (!records.empty()) shownSeed_ = records.front().seed;
+    LogRunEnd(outlets, Options(), scenario, Overrides(), records, sofar);
     lesson_.RunFinished(records);
 }
 
@@ -130,8 +140,9 @@ void PlotMenu::CopyPlot() const {
 }
 
 std::vector<std::uint8_t> PlotMenu::PlotPng() const {
-    return PngBytes({plot_.Bits(), MapWidth, MapHeight},
-                    {{"Title", "Phase plane"}, {"Software", "Morvanta"}});
+    return PngBytes(
+        {plot_.Bits(), MapWidth, MapHeight},
+        PlotPngTexts(ScenarioFromItem(scenario_.ItemIndex()), Overrides(), Options(), shownSeed_));
 }
 
 std::wstring PlotMenu::ChooseFile(const wchar_t* title, const wchar_t* filter,

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
 #include "core/driver/trial_table.h"
+#include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/lesson_menu.h"
 #include "ui/win/radio_group.h"
@@ -61,6 +63,7 @@ private:
     int Track(POINT screen);
     void Do(int item);
     bool Checked(int item) const;
+    PlotOptions Options() const;
     void CopyPlot() const;
     void SavePlot() const;
     std::vector<std::uint8_t> PlotPng() const;
@@ -77,6 +80,7 @@ private:
     TrialTable observer_{[this] { DrawOverEmptyPlot(plot_); }};
     OutcomeMaps maps_;
     SessionCounts session_;
+    std::optional<std::uint32_t> shownSeed_;  // of the run on the plot
 };
 
 }  // namespace morvanta

@@ -14,6 +14,7 @@
 #include "core/system_clock.h"
 #include "plot/phase_plot.h"
 #include "session/batch_runs.h"
+#include "session/png_texts.h"
 #include "ui/qt/app/application.h"
 #include "ui/qt/app/lesson_batch.h"
 #include "ui/qt/app/outcome_batch.h"
@@ -89,7 +90,15 @@ int RunBatch(const BatchOptions& options, char* program) {
         status = ExitFailed;
     };
     if (trials) report(trials->Close());
-    if (!options.pngPath.empty()) report(SavePlotPng(options.pngPath, plot.Image()));
+    if (!options.pngPath.empty()) {
+        const std::optional<std::uint32_t> seed =
+            lastRun.Records().empty() ? std::nullopt
+                                      : std::optional(lastRun.Records().front().seed);
+        report(
+            SavePlotPng(options.pngPath, plot.Image(),
+                        PlotPngTexts(ScenarioFromItem(options.scenarioItem),
+                                     OverridesOf(options.lesson), PlotOptionsOf(options), seed)));
+    }
     if (timeCourse) report(timeCourse->Close());
     if (!options.lesson.timeCoursePngPath.empty())
         report(SaveTimeCoursePng(options.lesson.timeCoursePngPath, lastRun.Records()));
