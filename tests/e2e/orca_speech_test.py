@@ -18,6 +18,7 @@ import time
 import tty
 
 BOUND = 60.0  # seconds any awaited condition may take on a busy machine
+MENU_ITEM = r"(?:check |radio )?menu item"
 
 
 def wait_for(what, condition):
@@ -76,20 +77,25 @@ def press(orca, name, what, pattern):
     return orca.wait_to_say(what, pattern)
 
 
-def move_focus(orca, name, what, target=r".*?"):
+def move_focus(orca, name, what, target=r"[^\]]*", role=r"[a-z ]+"):
     """Sends the key and waits until Orca's log says its focus moved (to the target); returns
     the focus's name. An empty text box takes the focus without a word."""
     mark = len(orca.text())
     key(name)
-    pattern = r"Changing locusOfFocus from .*? to \[[a-z ]+ \| (" + target + r")\]\. Notify"
+    # Orca 43 logs "Changing locusOfFocus", later releases "Changing locus of focus".
+    pattern = rf"Changing locus ?[oO]f ?[fF]ocus from .*? to \[{role} \| ({target})\]"
     return wait_for(what, lambda: re.search(pattern, orca.text()[mark:])).group(1)
 
 
 def open_menu_at(orca, item):
-    move_focus(orca, "Menu", "the plot menu", "Copy Plot")
-    for _ in range(16):
-        if move_focus(orca, "Down", "the next menu item").startswith(item):
+    """Opens the plot menu and goes down to the item. Orca's focus moves to the frame and back
+    as the menu opens: only a move to another menu item is a step."""
+    shown = move_focus(orca, "Menu", "the plot menu", "Copy Plot", MENU_ITEM)
+    for _ in range(20):
+        if shown.startswith(item):
             return
+        shown = move_focus(orca, "Down", "the next menu item",
+                           rf"(?!{re.escape(shown)}\])[^\]]*", MENU_ITEM)
     raise AssertionError(f"no menu item {item}")
 
 
@@ -155,20 +161,19 @@ def main():
         print("orca_speech_test: 1 passed, 0 failed")
         return 0
     finally:
-        lines = orca.spoken()
-        if len(sys.argv) > 2:
-            with open(sys.argv[2], "w", encoding="utf-8") as out:
-                out.write("\n".join(lines) + "\n")
-        if window:
-            window.terminate()
-            window.wait(timeout=BOUND)
-        orca.process.terminate()
-        orca.process.wait(timeout=BOUND)
-        if manager:
-            manager.terminate()
-            manager.wait(timeout=BOUND)
         with open(os.path.join(workdir, "orca.log"), "w", encoding="utf-8") as out:
             out.write(orca.text())
+        if len(sys.argv) > 2:
+            with open(sys.argv[2], "w", encoding="utf-8") as out:
+                out.write("\n".join(orca.spoken()) + "\n")
+        for process in (window, orca.process, manager):
+            if process:
+                process.terminate()
+                try:
+                    process.wait(timeout=BOUND)
+                except subprocess.TimeoutExpired:  # Orca may not answer a request to end
+                    process.kill()
+                    process.wait()
 
 
 if __name__ == "__main__":
