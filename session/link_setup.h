@@ -17,6 +17,9 @@ namespace morvanta {
 struct LinkSetup {
     BatchOptions options;              // what the link set, else the window's defaults
     std::vector<std::string> ignored;  // the parameters left out, as the link spelled them
+    // The window's own: "zoom=2" (1 to 3) and "pace=200" (steps a second, or "full").
+    std::optional<double> zoom;
+    std::optional<int> pace;
 };
 
 // Reads the fragment (with or without its leading '#').
@@ -37,6 +40,8 @@ std::string IgnoredLine(const std::string& source, const std::vector<std::string
 
 // What a window takes from it: its options and own coefficients or start.
 void ApplyLinkSetup(const BatchOptions& options, PlotSession& session);
+// The same with the window's own zoom and pace.
+void ApplyLinkSetup(const LinkSetup& setup, PlotSession& session);
 
 // The fragment of the window's current setup, with the seed when one is given.
 std::string LinkFragment(int scenarioItem, int trialsItem, const PlotSession& session,

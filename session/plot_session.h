@@ -27,6 +27,23 @@ struct PlotOptions {
     bool outcomeShapes = false;
     bool outcomeMap = false;
     bool directionField = false;
+    bool axisTicks = false;          // numbers on the axes, 0 to 0.9
+    bool labelledIsoclines = false;  // each isocline in its species' colour, with its name
+    bool caption = false;            // a line under the plot says what it shows
+    // The window and its plot drawn this many times their size, 1 to 3.
+    double zoom = 1.0;
+    // Steps a second a run takes, so that it can be followed; 0 for as fast as it goes.
+    int pace = 0;
+
+    // Whether any option adds to the empty plot.
+    bool DrawOnEmptyPlot() const { return isoclines || outcomeMap || directionField || axisTicks; }
+};
+
+// What can change between runs, as far as the empty plot is concerned.
+enum class PlotChange {
+    Coefficients,     // the teacher's own coefficients were set
+    EmptyPlotOption,  // an option that draws on the empty plot was switched
+    Scenario,         // another scenario was chosen
 };
 
 class PlotSession {
@@ -41,11 +58,23 @@ public:
     RunObserver& Observer() { return table_; }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot();
+    // Whether the change alters the empty plot: then it is drawn again at once, so that the
+    // class never sees the system before the change.
+    bool RedrawsOn(PlotChange change) const;
+    // Between runs: the empty plot again, with what the options add, where the change alters
+    // it; whether it drew.
+    bool Redraw(PlotChange change, int windowOuterWidth, int windowOuterHeight);
     // After a run: with the isoclines, the tally or the map on, a line that names the system's
     // case; with the tally, the run's seed, its results and the session's shares. The trials
-    // are then ready to save.
-    void RunFinished(RunOutlets& outlets);
+    // are then ready to save. A run ended early counts in no shares.
+    void RunFinished(RunOutlets& outlets, bool complete = true);
+    // Forgets every run counted in the shares so far.
+    void ResetShares() { session_ = SessionCounts{}; }
     bool HasRun() const { return hasRun_; }
+    // The seed of the last run, once there is one.
+    std::optional<std::uint32_t> LastSeed() const;
+    // The scenario chosen in the "Fixed" group now.
+    Scenario SelectedScenario() const { return ScenarioFromItem(scenarioItem_()); }
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
     // The seed of the run on the plot now; none once the empty plot is drawn again.
     std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
@@ -57,8 +86,6 @@ public:
     OffDiagonal ShownCoefficients() const;
 
 private:
-    Scenario SelectedScenario() const { return ScenarioFromItem(scenarioItem_()); }
-
     PlotSurface& plot_;
     std::function<int()> scenarioItem_;
     TrialTable table_{[this] { DrawOverEmptyPlot(); }};

@@ -26,8 +26,10 @@ void LessonMenu::OpenDialog() {
     if (dialog_) return;
     dialog_ = new CoefficientsDialog(session_.ShownCoefficients(), plot_.window());
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog_, &QDialog::accepted, this,
-            [this] { session_.overrides.coefficients = dialog_->Chosen(); });
+    connect(dialog_, &QDialog::accepted, this, [this] {
+        session_.overrides.coefficients = dialog_->Chosen();
+        emit CoefficientsChosen();
+    });
     dialog_->open();
 }
 

@@ -39,6 +39,10 @@ public:
     QAction* ShowTimeCourse = nullptr;
     QAction* ShowDirectionField = nullptr;
 
+signals:
+    // The teacher's coefficients were set (the dialog's OK).
+    void CoefficientsChosen();
+
 private:
     void OpenDialog();
     void OpenTimeCourse();

@@ -1,11 +1,17 @@
 #include "ui/qt/window/plot_menu.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QSignalBlocker>
+#include <array>
 #include <stdexcept>
 
+#include "core/driver/step_pace.h"
+#include "session/file_names.h"
 #include "session/link_setup.h"
 #include "session/png_texts.h"
 #include "ui/qt/files/export_files.h"
@@ -22,6 +28,13 @@ void SaveChosen(const QString& chosen, const std::function<std::string(const std
     if (PathOnlyReaches(path))
         throw std::runtime_error("cannot write '" + path + "': not a regular file");
     if (const std::string error = save(path); !error.empty()) throw std::runtime_error(error);
+}
+
+// The chosen file with the filter's extension where the user typed none; a file chosen from
+// those that exist is taken as it is.
+QString WithExtension(const QString& chosen, const std::string& extension) {
+    if (chosen.isEmpty() || QFileInfo::exists(chosen)) return chosen;
+    return QString::fromStdString(WithDefaultExtension(chosen.toStdString(), extension));
 }
 
 }  // namespace
@@ -54,7 +67,15 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     TallyOutcomes = AddOption(*menu_, "Tally Outcomes", session_.options.tallyOutcomes);
     OutcomeShapes = AddOption(*menu_, "Outcome Shapes", session_.options.outcomeShapes);
     ShowOutcomeMap = AddOption(*menu_, "Show Outcome Map", session_.options.outcomeMap);
+    ResetShares = menu_->addAction("Reset Shares", this, [this] { session_.ResetShares(); });
     lesson_ = new LessonMenu(*menu_, plot_, session_, this);
+    AddLessonViewItems();
+    for (QAction* option :
+         {ShowIsoclines, ShowOutcomeMap, lesson_->ShowDirectionField, AxisNumbers, LabelIsoclines})
+        connect(option, &QAction::toggled, this,
+                [this] { emit EmptyPlotChanged(PlotChange::EmptyPlotOption); });
+    connect(lesson_, &LessonMenu::CoefficientsChosen, this,
+            [this] { emit EmptyPlotChanged(PlotChange::Coefficients); });
 
     chooseFile_ = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
@@ -63,6 +84,59 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     plot_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&plot_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { menu_->popup(plot_.mapToGlobal(at)); });
+}
+
+void PlotMenu::AddLessonViewItems() {
+    menu_->addSeparator();
+    AxisNumbers = AddOption(*menu_, "Axis Numbers", session_.options.axisTicks);
+    LabelIsoclines = AddOption(*menu_, "Label Isoclines", session_.options.labelledIsoclines);
+    ShowCaption = AddOption(*menu_, "Show Caption", session_.options.caption);
+    connect(ShowCaption, &QAction::toggled, this, &PlotMenu::CaptionSwitched);
+
+    Zoom = menu_->addMenu("Zoom");
+    auto* zooms = new QActionGroup(Zoom);
+    for (const auto& [text, factor] :
+         {std::pair{"1×", 1.0}, {"1.5×", 1.5}, {"2×", 2.0}, {"3×", 3.0}}) {
+        QAction* item = Zoom->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(factor == session_.options.zoom);
+        item->setActionGroup(zooms);
+        connect(item, &QAction::triggered, this, [this, factor = factor] {
+            session_.options.zoom = factor;
+            emit ZoomChosen(factor);
+        });
+    }
+
+    Pace = menu_->addMenu("Pace");
+    auto* paces = new QActionGroup(Pace);
+    for (const auto& [text, pace] : {std::pair{"Full", FullPace},
+                                     {"2,000 Steps a Second", FastPace},
+                                     {"200 Steps a Second", SlowPace}}) {
+        QAction* item = Pace->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(pace == session_.options.pace);
+        item->setActionGroup(paces);
+        connect(item, &QAction::triggered, this,
+                [this, pace = pace] { session_.options.pace = pace; });
+    }
+}
+
+void PlotMenu::ShowSessionOptions() {
+    const PlotOptions& o = session_.options;
+    const std::pair<QAction*, bool> options[] = {
+        {ShowIsoclines, o.isoclines},     {TallyOutcomes, o.tallyOutcomes},
+        {OutcomeShapes, o.outcomeShapes}, {ShowOutcomeMap, o.outcomeMap},
+        {AxisNumbers, o.axisTicks},       {LabelIsoclines, o.labelledIsoclines},
+        {ShowCaption, o.caption},         {lesson_->ShowDirectionField, o.directionField}};
+    for (const auto& [action, on] : options) {
+        const QSignalBlocker quiet(action);  // the session has them already
+        action->setChecked(on);
+    }
+    const QString zoom = QString::number(o.zoom) + "×";
+    for (QAction* item : Zoom->actions()) item->setChecked(item->text() == zoom);
+    const std::array<int, 3> paces{FullPace, FastPace, SlowPace};
+    for (std::size_t i = 0; i < paces.size(); ++i)
+        Pace->actions().at(static_cast<qsizetype>(i))->setChecked(paces[i] == o.pace);
 }
 
 void PlotMenu::PopupOverPlot() {
@@ -74,25 +148,16 @@ void PlotMenu::PopupOverPlot() {
 
 void PlotMenu::DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
 
-void PlotMenu::RunFinished(RunOutlets& outlets) {
+void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
     SaveTrials->setEnabled(true);
-    session_.RunFinished(outlets);
+    session_.RunFinished(outlets, complete);
     lesson_->RunFinished(session_.Records());
-}
-
-void PlotMenu::ApplySetup(const BatchOptions& options) {
-    ApplyLinkSetup(options, session_);
-    const PlotOptions& on = session_.options;
-    ShowIsoclines->setChecked(on.isoclines);
-    OutcomeShapes->setChecked(on.outcomeShapes);
-    ShowOutcomeMap->setChecked(on.outcomeMap);
-    lesson_->ShowDirectionField->setChecked(on.directionField);
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
 
 void PlotMenu::SavePlotImage() {
-    const QString path = chooseFile_("Save Plot As", "PNG images (*.png)");
+    const QString path = WithExtension(chooseFile_("Save Plot As", "PNG images (*.png)"), ".png");
     if (path.isEmpty()) return;
     SaveChosen(path, [this](const std::string& file) {
         return SavePlotPng(file, plot_.Image(),
@@ -101,7 +166,7 @@ void PlotMenu::SavePlotImage() {
 }
 
 void PlotMenu::SaveTrialsTable() {
-    const QString path = chooseFile_("Save Trials As", "CSV tables (*.csv)");
+    const QString path = WithExtension(chooseFile_("Save Trials As", "CSV tables (*.csv)"), ".csv");
     if (path.isEmpty()) return;
     SaveChosen(path,
                [this](const std::string& file) { return SaveTrialsCsv(file, session_.Records()); });

@@ -37,13 +37,15 @@ public:
     RunObserver& Observer() { return session_.Observer(); }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot();
-    // After a run: the tally line, when asked for, and the trials ready to save.
-    void RunFinished(RunOutlets& outlets);
-    // Switches on what the command line's setup asks for.
-    void ApplySetup(const BatchOptions& options);
+    // After a run: the tally line, when asked for, and the trials ready to save. A run ended
+    // early counts in no shares.
+    void RunFinished(RunOutlets& outlets, bool complete = true);
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     QMenu* Menu() const { return menu_; }
+    // Checks the items as the session's options stand, after the options were set from
+    // outside the menu (a command line).
+    void ShowSessionOptions();
     // Opens the menu over the plot with its first item active, as the keyboard opens it.
     void PopupOverPlot();
     // The trials of the last run.
@@ -62,8 +64,25 @@ public:
     QAction* TallyOutcomes = nullptr;
     QAction* OutcomeShapes = nullptr;
     QAction* ShowOutcomeMap = nullptr;
+    QAction* ResetShares = nullptr;
+    // For a class: numbers on the axes, named isoclines, a caption, the window larger, a
+    // run slow enough to follow.
+    QAction* AxisNumbers = nullptr;
+    QAction* LabelIsoclines = nullptr;
+    QAction* ShowCaption = nullptr;
+    QMenu* Zoom = nullptr;  // 1x, 1.5x, 2x, 3x
+    QMenu* Pace = nullptr;  // Full, 2,000 and 200 steps a second
+
+signals:
+    // Something the empty plot shows has changed; the window draws it again where it must.
+    void EmptyPlotChanged(PlotChange change);
+    // The window's zoom was chosen.
+    void ZoomChosen(double factor);
+    // The caption was switched on or off.
+    void CaptionSwitched();
 
 private:
+    void AddLessonViewItems();
     void CopyPlotImage();
     void SavePlotImage();
     void SaveTrialsTable();
