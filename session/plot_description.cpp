@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/driver/outcome_shares.h"
+#include "core/driver/lesson_outcomes.h"
 #include "core/driver/run_summary.h"
+#include "core/driver/step_pace.h"
 #include "core/driver/time_course.h"
 
 namespace morvanta {
@@ -64,44 +65,44 @@ std::string IsoclinesText(const CompetitionSystem& system) {
     return text + ".";
 }
 
-// The outcome most starts of a region end in, and its share of the region.
+// The result most starts of a region have, and its share of the region.
 struct Majority {
-    EndState state = EndState::Neither;
+    TrialResult result = TrialResult::BothAlive;
     double share = 0.0;
 };
 
 template <typename InRegion>
 Majority MajorityOf(const OutcomeMap& map, InRegion inRegion) {
-    std::array<int, EndStateCount> counts{};
+    std::array<int, TrialResultCount> counts{};
     int total = 0;
     for (const MapCell& cell : map.Cells()) {
         if (!inRegion(cell)) continue;
-        ++counts[static_cast<std::size_t>(cell.ends)];
+        ++counts[static_cast<std::size_t>(cell.result)];
         ++total;
     }
     Majority majority;
-    for (int k = 0; k < EndStateCount; ++k) {
+    for (int k = 0; k < TrialResultCount; ++k) {
         const double share = total ? counts[static_cast<std::size_t>(k)] / double(total) : 0.0;
-        if (share > majority.share) majority = {static_cast<EndState>(k), share};
+        if (share > majority.share) majority = {static_cast<TrialResult>(k), share};
     }
     return majority;
 }
 
-std::string EndingIn(const Majority& m) {
-    return std::string("end with ") + EndStateName(m.state) + " (" + Percent(m.share) + ")";
+std::string Result(const Majority& m) {
+    return std::string(ResultName(m.result)) + " (" + Percent(m.share) + ")";
 }
 
 // Which part of the plane leads where: the whole plane where one outcome nearly fills it,
 // else the two sides of the diagonal, on which the basins of the two species lie.
 std::string OutcomeMapText(const OutcomeMap& map) {
     const Majority all = MajorityOf(map, [](const MapCell&) { return true; });
-    if (all.share >= NearlyAll) return "Outcome map: nearly all starts " + EndingIn(all) + ".";
+    if (all.share >= NearlyAll) return "Outcome map: nearly all starts, " + Result(all) + ".";
     const Majority below = MajorityOf(map, [](const MapCell& c) { return c.n1 > c.n2; });
     const Majority above = MajorityOf(map, [](const MapCell& c) { return c.n2 > c.n1; });
-    if (below.state == above.state)
-        return "Outcome map: most starts " + EndingIn(all) + ", on both sides of the diagonal.";
-    return "Outcome map: most starts below the diagonal " + EndingIn(below) + ", most above it " +
-           EndingIn(above) + ".";
+    if (below.result == above.result)
+        return "Outcome map: most starts on both sides of the diagonal, " + Result(all) + ".";
+    return "Outcome map: most starts below the diagonal, " + Result(below) + "; most above it, " +
+           Result(above) + ".";
 }
 
 }  // namespace
@@ -114,9 +115,13 @@ std::string PlotDescription(const PlotContent& content) {
                      Density(content.ownCoefficients->a21) + ".";
         if (content.isoclines) drawn += " " + IsoclinesText(*content.system);
         if (content.outcomeMap) drawn += " " + OutcomeMapText(*content.outcomeMap);
+        if (content.isoclines || content.outcomeMap)
+            drawn += std::string(" The system: ") + CaseText(CaseOf(*content.system)) + ".";
+        if (content.axisNumbers) drawn += " Axis numbers from 0 to 0.9.";
         if (content.directionField) drawn += " Direction field shown.";
     }
-    const bool optionsDrew = content.isoclines || content.outcomeMap || content.directionField;
+    const bool optionsDrew =
+        content.isoclines || content.outcomeMap || content.directionField || content.axisNumbers;
     if (!content.system || !optionsDrew)
         return (content.run ? RunSummaryText(content.scenarioCaption, *content.run)
                             : EmptyPlotText()) +
@@ -128,8 +133,9 @@ std::string PlotDescription(const PlotContent& content) {
 }
 
 std::string RunEndAnnouncement(const std::string& scenarioCaption,
-                               const std::vector<TrialRecord>& records) {
-    return "Normal End of Job. " + RunSummaryText(scenarioCaption, records);
+                               const std::vector<TrialRecord>& records, bool complete) {
+    return (complete ? "Normal End of Job. " : std::string(EndedByEscapeLine) + ". ") +
+           RunSummaryText(scenarioCaption, records);
 }
 
 std::string TimeCourseDescription(const std::vector<TrialRecord>& records) {

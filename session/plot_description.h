@@ -21,6 +21,7 @@ struct PlotContent {
     std::optional<CompetitionSystem> system{};
     bool isoclines = false;
     bool directionField = false;
+    bool axisNumbers = false;
     const OutcomeMap* outcomeMap = nullptr;  // the map shaded under everything, if any
     std::optional<OffDiagonal> ownCoefficients{};
     const std::vector<TrialRecord>* run = nullptr;  // the run drawn on the plot, if any
@@ -32,8 +33,9 @@ struct PlotContent {
 std::string PlotDescription(const PlotContent& content);
 
 // What a screen reader says when a run ends: the run's summary, in the tally's words.
+// A run ended early by Escape says so instead of the end of job.
 std::string RunEndAnnouncement(const std::string& scenarioCaption,
-                               const std::vector<TrialRecord>& records);
+                               const std::vector<TrialRecord>& records, bool complete = true);
 
 // The time course window's description: how many trials are drawn and, for the last one,
 // each species' start and end and the step at which one fell below the extinction level.

@@ -14,8 +14,8 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
     : plot_(plot), scenarioItem_(std::move(scenarioItem)) {}
 
 void PlotSession::DrawOverEmptyPlot() {
-    shownSeed_.reset();
     runShown_ = false;
+    shownSeed_.reset();
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
         DrawScenarioOutcomeMap(plot_, maps_, scenario, overrides, WindowMapGrid);
@@ -81,6 +81,7 @@ std::string PlotSession::Description(const std::string& scenarioCaption) {
     content.system = FixedSystemOf(scenario, overrides);
     content.isoclines = options.isoclines;
     content.directionField = options.directionField;
+    content.axisNumbers = options.axisTicks;
     if (options.outcomeMap)
         content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
     if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;

@@ -92,8 +92,8 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
-    std::optional<std::uint32_t> shownSeed_;
     bool runShown_ = false;  // the last run's trials are on the plot
+    std::optional<std::uint32_t> shownSeed_;
 };
 
 // What RunFinished logs, for an edition that keeps its options itself: the system's case

@@ -30,7 +30,10 @@ std::vector<PngText> PlotPngTexts(Scenario scenario, const TrialOverrides& overr
                                                   {options.tallyOutcomes, "tally"},
                                                   {options.outcomeShapes, "shapes"},
                                                   {options.outcomeMap, "outcome map"},
-                                                  {options.directionField, "direction field"}};
+                                                  {options.directionField, "direction field"},
+                                                  {options.axisTicks, "axis numbers"},
+                                                  {options.labelledIsoclines, "labelled isoclines"},
+                                                  {options.caption, "caption"}};
     for (const auto& [isOn, name] : named)
         if (isOn) on += (on.empty() ? "" : ", ") + std::string(name);
     texts.emplace_back("Options", on.empty() ? "none" : on);

@@ -10,7 +10,7 @@ constexpr const char* Axes =
 constexpr const char* Severe =
     " Isoclines: species 1's from 0.9 across to 0.6 up, species 2's from 0.6 across to 0.9 up. "
     "Equilibria: neither species at 0, 0, unstable; species 1 alone at 0.9, stable; species 2 "
-    "alone at 0.9, stable; saddle at 0.36, 0.36.";
+    "alone at 0.9, stable; saddle at 0.36, 0.36. The system: the winner depends on the start.";
 
 TrialRecord Trial(int number, Scenario scenario, Vector2 start, Vector2 end) {
     TrialRecord r;
@@ -59,14 +59,15 @@ TEST(PlotDescription, SaysWhatIsDrawn) {
         {"outcome map of two basins",
          {.scenarioCaption = "Comp Severe", .system = severe, .outcomeMap = &severeMap},
          severeHead + Axes +
-             " Outcome map: most starts below the diagonal end with species 2 extinct (80%), "
-             "most above it end with species 1 extinct (80%)."},
+             " Outcome map: most starts below the diagonal, species 1 won (80%); most above it, "
+             "species 2 won (80%). The system: the winner depends on the start."},
         {"outcome map of one outcome",
          {.scenarioCaption = "Comp Mild",
           .system = FixedSystemOf(Scenario::CompMild),
           .outcomeMap = &mildMap},
          "Plot of scenario Comp Mild, no trials yet. " + std::string(Axes) +
-             " Outcome map: nearly all starts end with neither (100%)."},
+             " Outcome map: most starts on both sides of the diagonal, both alive (81%). The "
+             "system: the two species coexist."},
         {"direction field",
          {.scenarioCaption = "Comp Severe", .system = severe, .directionField = true},
          severeHead + Axes + " Direction field shown."},
@@ -83,7 +84,8 @@ TEST(PlotDescription, SaysWhatIsDrawn) {
          severeHead + Axes +
              " Own coefficients a12 1.2, a21 0.7. Isoclines: species 1's from 0.9 across to 0.75 "
              "up, species 2's from 1.29 across to 0.9 up. Equilibria: neither species at 0, 0, "
-             "unstable; species 1 alone at 0.9, unstable; species 2 alone at 0.9, stable."},
+             "unstable; species 1 alone at 0.9, unstable; species 2 alone at 0.9, stable. The "
+             "system: species 2 wins."},
         {"a run with isoclines and field",
          {.scenarioCaption = "Comp Severe",
           .system = severe,

@@ -190,4 +190,13 @@ LRESULT CALLBACK LessonMenu::TimeCourseProc(HWND window, UINT message, WPARAM wP
     }
 }
 
+void LessonMenu::ApplySetup(const BatchOptions& options) {
+    CheckMenuItem(menu_, ShowDirectionFieldId,
+                  static_cast<UINT>(MF_BYCOMMAND |
+                                    (options.lesson.directionField ? MF_CHECKED : MF_UNCHECKED)));
+    if (options.lesson.a12 && options.lesson.a21)
+        overrides_.coefficients = OffDiagonal{*options.lesson.a12, *options.lesson.a21};
+    if (options.lesson.start) overrides_.start = *options.lesson.start;
+}
+
 }  // namespace morvanta

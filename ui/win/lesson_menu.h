@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/cli/command_line.h"
 #include "core/driver/trial_table.h"
 #include "core/trial_overrides.h"
 #include "ui/win/gdi_plot_surface.h"
@@ -31,6 +32,8 @@ public:
     // The direction field, under the isoclines.
     void DrawOverEmptyPlot(PlotSurface& surface, Scenario scenario) const;
     void RunFinished(const std::vector<TrialRecord>& records);
+    // Takes the command line's direction field and own coefficients and start.
+    void ApplySetup(const BatchOptions& options);
 
     static void RegisterClasses(HINSTANCE instance);
 

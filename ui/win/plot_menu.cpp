@@ -72,6 +72,16 @@ void PlotMenu::Do(int item) {
     }
 }
 
+void PlotMenu::ApplySetup(const BatchOptions& options) {
+    const std::pair<int, bool> items[] = {{ShowIsoclinesId, options.isoclines},
+                                          {OutcomeShapesId, options.outcomeShapes},
+                                          {ShowOutcomeMapId, options.outcomes.outcomeMap}};
+    for (const auto& [item, on] : items)
+        CheckMenuItem(menu_, static_cast<UINT>(item),
+                      static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
+    lesson_.ApplySetup(options);
+}
+
 PlotOptions PlotMenu::Options() const {
     PlotOptions options;
     options.isoclines = Checked(ShowIsoclinesId);

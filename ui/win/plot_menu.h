@@ -42,6 +42,8 @@ public:
 
     RunObserver& Observer() { return observer_; }
     bool OutcomeShapes() const { return Checked(OutcomeShapesId); }
+    // Switches on what the command line's setup asks for.
+    void ApplySetup(const BatchOptions& options);
     const TrialOverrides& Overrides() const { return lesson_.Overrides(); }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot(PlotSurface& surface);

@@ -140,6 +140,12 @@ bool RadioGroup::Owns(HWND control) const {
     return std::find(items_.begin(), items_.end(), control) != items_.end();
 }
 
+void RadioGroup::Select(int index) {
+    for (int i = 0; i < ItemCount(); ++i)
+        SendMessageW(Item(i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    SelectionChanged();
+}
+
 void RadioGroup::SelectionChanged() {
     const int selected = ItemIndex();
     for (int i = 0; i < ItemCount(); ++i) {

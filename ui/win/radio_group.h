@@ -24,6 +24,8 @@ public:
     HWND Item(int index) const { return items_[static_cast<std::size_t>(index)]; }
     // Whether a command came from one of the items.
     bool Owns(HWND control) const;
+    // Selects the item, as a click on it would.
+    void Select(int index);
     // After an item was chosen: only the selected item is a tab stop.
     void SelectionChanged();
 

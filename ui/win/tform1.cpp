@@ -214,6 +214,16 @@ SIZE TForm1::OuterSize() const {
 
 void TForm1::FormCreate() { PaintB(); }
 
+void TForm1::OpenWithSetup(const LinkSetup& setup) {
+    RadioGroup2->Select(setup.options.scenarioItem);
+    RadioGroup1->Select(setup.options.trialsItem);
+    menu_->ApplySetup(setup.options);
+    if (setup.options.seed) firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
+    if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
+        BoxOutlets(*Edit1, *Edit2, Memo1).AppendLog(line);
+    PaintB();
+}
+
 void TForm1::PaintB() {
     RunHandler([this] {
         const SIZE outer = OuterSize();
@@ -231,8 +241,10 @@ void TForm1::BitBtn1Click() {
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
         {
             const HeldDisplays held(*Edit1, *Edit2, *surface_);
-            RunTrials(settings, outlets, *surface_, clock_, outer.cx, outer.cy, menu_->Observer());
+            const ClockSource& clock = firstRunClock_ ? *firstRunClock_ : clock_;
+            RunTrials(settings, outlets, *surface_, clock, outer.cx, outer.cy, menu_->Observer());
         }
+        firstRunClock_.reset();
         menu_->RunFinished(outlets);
     });
 }

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/clock_source.h"
+#include "core/system_clock.h"
+#include "session/link_setup.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/glyph_button.h"
 #include "ui/win/layout_scale.h"
@@ -49,6 +52,9 @@ public:
     HWND StaticText1 = nullptr;
 
     void FormCreate();
+    // Sets the window up as its command line asked: the groups' items, the plot menu's
+    // options, own coefficients or start, and the first run's seed; logs what it left out.
+    void OpenWithSetup(const LinkSetup& setup);
     void PaintB();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -80,6 +86,7 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     const ClockSource& clock_;
+    std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run
     LayoutScale scale_{LayoutScale::DesignCellHeight};
     HFONT windowFont_ = nullptr, labelFont_ = nullptr, groupFont_ = nullptr, editFont_ = nullptr,
           headingFont_ = nullptr;

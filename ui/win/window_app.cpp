@@ -22,9 +22,10 @@ bool SwallowedEnter(const MSG& message, HWND log) {
 }  // namespace
 
 int RunWindow(HINSTANCE instance, const ClockSource& clock, int showCommand,
-              const AfterMessage& afterMessage) {
+              const AfterMessage& afterMessage, const LinkSetup* setup) {
     TForm1::RegisterClasses(instance);
     TForm1 Form1(instance, clock);
+    if (setup) Form1.OpenWithSetup(*setup);
     Form1.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -18,7 +18,6 @@
 #include <utility>
 
 #include "core/driver/run_driver.h"
-#include "core/driver/run_summary.h"
 #include "core/driver/step_pace.h"
 #include "plot/phase_plot.h"
 #include "plot/zoom.h"
@@ -114,6 +113,13 @@ TForm1::TForm1(QWidget* parent)
     CreateControls();
     plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
     connect(plotMenu_->ClearPlot, &QAction::triggered, this, &TForm1::PaintB);
+    DescribePlot = new QAction("Describe Plot", plotMenu_);
+    const QList<QAction*> items = plotMenu_->Menu()->actions();
+    plotMenu_->Menu()->insertAction(items.value(items.indexOf(plotMenu_->ClearPlot) + 1),
+                                    DescribePlot);
+    connect(DescribePlot, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowPlotDescription(); }); });
+    announcer_ = new Announcer(*client_);
     // Between runs the empty plot answers a change at once (during a run the menu and the
     // groups wait for its end).
     const auto redraw = [this](PlotChange change) {
@@ -131,13 +137,6 @@ TForm1::TForm1(QWidget* parent)
     Caption->setObjectName("Caption");
     Caption->hide();
     PlaceCaption();
-    DescribePlot = new QAction("Describe Plot", plotMenu_);
-    const QList<QAction*> items = plotMenu_->Menu()->actions();
-    plotMenu_->Menu()->insertAction(items.value(items.indexOf(plotMenu_->ClearPlot) + 1),
-                                    DescribePlot);
-    connect(DescribePlot, &QAction::triggered, this,
-            [this] { RunHandler([this] { ShowPlotDescription(); }); });
-    announcer_ = new Announcer(*client_);
     DescribeForAssistiveTechnology();
     SpeakOptions();
     // Scroll bars appear once the window is smaller than what the controls need.
@@ -359,9 +358,11 @@ void TForm1::DescribeForAssistiveTechnology() {
 }
 
 void TForm1::SpeakOptions() {
-    const QList<QAction*> options = {plotMenu_->ShowIsoclines, plotMenu_->TallyOutcomes,
-                                     plotMenu_->OutcomeShapes, plotMenu_->ShowOutcomeMap,
-                                     plotMenu_->Lesson().ShowDirectionField};
+    const QList<QAction*> options = {
+        plotMenu_->ShowIsoclines, plotMenu_->TallyOutcomes,
+        plotMenu_->OutcomeShapes, plotMenu_->ShowOutcomeMap,
+        plotMenu_->AxisNumbers,   plotMenu_->LabelIsoclines,
+        plotMenu_->ShowCaption,   plotMenu_->Lesson().ShowDirectionField};
     for (QAction* option : options) {
         const QString caption = option->text();
         connect(option, &QAction::toggled, this, [this, caption](bool on) {
@@ -463,7 +464,7 @@ void TForm1::BitBtn1Click() {
         UpdateCaption();  // with the run's seed
         MapBox->setAccessibleDescription(PlotDescriptionText());
         announcer_->Announce(QString::fromStdString(
-            RunEndAnnouncement(ScenarioCaption().toStdString(), plotMenu_->Records())));
+            RunEndAnnouncement(ScenarioCaption().toStdString(), plotMenu_->Records(), complete)));
     });
 }
 

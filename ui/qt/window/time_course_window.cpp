@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <stdexcept>
 
@@ -68,6 +69,12 @@ void TimeCourseWindow::ShowTrials(const std::vector<TrialRecord>& records) {
 void TimeCourseWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
+        return;
+    }
+    // Shift+F10 opens the window's menu, as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QMenu::exec(view_->actions(), view_->mapToGlobal(QPoint(MapWidth / 8, MapHeight / 8)),
+                    nullptr, view_);
         return;
     }
     QWidget::keyPressEvent(event);
