@@ -3,11 +3,8 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <sstream>
 #include <stdexcept>
 
-#include "core/driver/scenario_isoclines.h"
-#include "core/trial_overrides.h"
 #include "session/png_file.h"
 #include "ui/win/output_file.h"
 #include "ui/win/wide_text.h"
@@ -17,9 +14,9 @@ namespace morvanta {
 PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     : owner_(owner),
       plot_(plot),
-      scenario_(scenario),
       menu_(NewMenu()),
-      lesson_(menu_, owner, scenario) {}
+      session_(plot, [&scenario] { return scenario.ItemIndex(); }),
+      lesson_(menu_, owner, session_) {}
 
 HMENU PlotMenu::NewMenu() {
     HMENU menu = CreatePopupMenu();
@@ -42,11 +39,29 @@ int PlotMenu::Track(POINT screen) {
                                            screen.x, screen.y, 0, owner_, nullptr));
 }
 
-bool PlotMenu::Checked(int item) const {
-    return (GetMenuState(menu_, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+bool* PlotMenu::Option(int item) {
+    PlotOptions& options = session_.options;
+    switch (item) {
+        case ShowIsoclinesId:
+            return &options.isoclines;
+        case TallyOutcomesId:
+            return &options.tallyOutcomes;
+        case OutcomeShapesId:
+            return &options.outcomeShapes;
+        case ShowOutcomeMapId:
+            return &options.outcomeMap;
+        default:
+            return nullptr;
+    }
 }
 
 void PlotMenu::Do(int item) {
+    if (bool* option = Option(item)) {
+        *option = !*option;
+        CheckMenuItem(menu_, static_cast<UINT>(item),
+                      static_cast<UINT>(MF_BYCOMMAND | (*option ? MF_CHECKED : MF_UNCHECKED)));
+        return;
+    }
     switch (item) {
         case CopyPlotId:
             CopyPlot();
@@ -57,42 +72,16 @@ void PlotMenu::Do(int item) {
         case SaveTrialsId:
             SaveTrials();
             break;
-        case ShowIsoclinesId:
-        case TallyOutcomesId:
-        case OutcomeShapesId:
-        case ShowOutcomeMapId:
-            CheckMenuItem(
-                menu_, static_cast<UINT>(item),
-                static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
-            break;
         default:
             lesson_.Do(item);  // nothing when the menu closed with nothing chosen
             break;
     }
 }
 
-void PlotMenu::DrawOverEmptyPlot(PlotSurface& surface) {
-    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
-    if (Checked(ShowOutcomeMapId))  // under everything else
-        DrawScenarioOutcomeMap(surface, maps_, scenario, Overrides(), WindowMapGrid);
-    lesson_.DrawOverEmptyPlot(surface, scenario);  // under the isoclines
-    if (Checked(ShowIsoclinesId)) DrawScenarioIsoclines(surface, scenario, Overrides());
-}
-
 void PlotMenu::RunFinished(RunOutlets& outlets) {
+    session_.RunFinished(outlets);
     EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
-    const std::vector<TrialRecord>& records = observer_.Records();
-    const Scenario scenario =
-        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
-    const auto system = FixedSystemOf(scenario, Overrides());
-    // The session's shares count every run of the system, the tally shown or not.
-    const EndCounts& sofar =
-        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
-    if (Checked(TallyOutcomesId)) {
-        outlets.AppendLog(TallyLine(records));
-        outlets.AppendLog(SharesLine(sofar));
-    }
-    lesson_.RunFinished(records);
+    lesson_.RunFinished();
 }
 
 void PlotMenu::CopyPlot() const {
@@ -162,9 +151,8 @@ void PlotMenu::SavePlot() const {
 void PlotMenu::SaveTrials() {
     const std::wstring path = ChooseFile(L"Save Trials As", L"CSV tables (*.csv)\0*.csv\0", L"csv");
     if (path.empty()) return;
-    std::ostringstream text;
-    WriteTrialsCsv(text, observer_.Records());
-    if (const std::string error = WriteOutputFile(ToUtf8(path), text.str()); !error.empty())
+    if (const std::string error = WriteOutputFile(ToUtf8(path), session_.TrialsCsv());
+        !error.empty())
         throw std::runtime_error(error);
 }
 

@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/driver/outcome_map.h"
-#include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
-#include "core/driver/trial_table.h"
+#include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/lesson_menu.h"
 #include "ui/win/radio_group.h"
@@ -17,9 +15,9 @@
 namespace morvanta {
 
 // The plot's menu, for teachers (the right button, the Menu key, Shift+F10): copy or clear
-// the plot, save the last run's trials, and options that add to what a run shows (isoclines
-// and the outcome map on the empty plot, a tally of outcomes and the session's shares in the
-// log, shapes for the outcomes). The options start off and last while the window is open.
+// the plot, save the last run's trials, and the session's options that add to what a run
+// shows. What the items do to the runs and the plot is the session's; the menu shows its
+// options as checks. The options start off and last while the window is open.
 class PlotMenu {
 public:
     PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario);
@@ -38,11 +36,10 @@ public:
             Do(chosen);
     }
 
-    RunObserver& Observer() { return observer_; }
-    bool OutcomeShapes() const { return Checked(OutcomeShapesId); }
-    const TrialOverrides& Overrides() const { return lesson_.Overrides(); }
-    // Draws what the options add to the empty plot just drawn.
-    void DrawOverEmptyPlot(PlotSurface& surface);
+    const PlotSession& Session() const { return session_; }
+    RunObserver& Observer() { return session_.Observer(); }
+    // Draws what the options add to the empty plot just drawn on the window's plot.
+    void DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
     // After a run: the tally and the shares in the log, when asked for.
     void RunFinished(RunOutlets& outlets);
 
@@ -60,7 +57,8 @@ private:
     static HMENU NewMenu();
     int Track(POINT screen);
     void Do(int item);
-    bool Checked(int item) const;
+    // The session's option an item switches, or none.
+    bool* Option(int item);
     void CopyPlot() const;
     void SavePlot() const;
     std::vector<std::uint8_t> PlotPng() const;
@@ -71,12 +69,9 @@ private:
 
     HWND owner_;
     GdiPlotSurface& plot_;
-    const RadioGroup& scenario_;
     HMENU menu_;
+    PlotSession session_;
     LessonMenu lesson_;
-    TrialTable observer_{[this] { DrawOverEmptyPlot(plot_); }};
-    OutcomeMaps maps_;
-    SessionCounts session_;
 };
 
 }  // namespace morvanta
