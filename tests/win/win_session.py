@@ -21,6 +21,9 @@ class Window:
         self.id = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
                                   "^Morvanta$"], capture_output=True, text=True,
                                  timeout=BOUND).stdout.split()[0]
+        self.activate()
+
+    def activate(self):
         subprocess.run(["xdotool", "windowactivate", "--sync", self.id], timeout=BOUND,
                        capture_output=True)
 
@@ -44,6 +47,16 @@ class Window:
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True, timeout=BOUND)
+
+    def type_in_dialog(self, title, text):
+        """Types into the focused box of the program's dialog of that title, then Enter."""
+        dialog = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 f"^{title}$"], capture_output=True, text=True,
+                                timeout=BOUND).stdout.split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", dialog], timeout=BOUND,
+                       capture_output=True)
+        subprocess.run(["xdotool", "type", "--clearmodifiers", text], check=True, timeout=BOUND)
+        self.keys("Return")
 
     def ended(self):
         """Waits for the program to end; its exit status."""
