@@ -1,11 +1,15 @@
 #include "plot/isoclines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "plot/phase_plot.h"
 #include "plot/plot_point.h"
+#include "plot/time_course_plot.h"
 
 namespace morvanta {
 namespace {
@@ -46,21 +50,47 @@ std::optional<std::pair<PlotPoint, PlotPoint>> ClipLine(double a, double b, doub
     return std::make_pair(ToPixel(x1, y1), ToPixel(x2, y2));
 }
 
-void DrawLine(PlotSurface& surface, double a, double b, double c) {
+// Roughly a character's width and the cell's height in the label font, to keep a label on
+// the plot.
+constexpr int CharPixels = 7;
+constexpr int CellPixels = 13;
+constexpr int LabelGap = 3;
+
+// Draws the line and returns its upper end (the smaller y), if any of it is on the plot.
+std::optional<PlotPoint> DrawLine(PlotSurface& surface, double a, double b, double c) {
     const auto ends = ClipLine(a, b, c);
-    if (!ends) return;
+    if (!ends) return std::nullopt;
     surface.MoveTo(ends->first.x, ends->first.y);
     surface.LineTo(ends->second.x, ends->second.y);
     // The surface leaves out a line's last pixel; an isocline is drawn to its end.
     surface.LineTo(ends->second.x + 1, ends->second.y);
+    return ends->first.y <= ends->second.y ? ends->first : ends->second;
+}
+
+// The label beside the line's upper end, right of it and just above, kept inside the axes.
+void DrawLabel(PlotSurface& surface, PlotPoint end, const std::string& text, Color color) {
+    const int width = static_cast<int>(text.size()) * CharPixels;
+    const int x = std::min(end.x + LabelGap, PlotRight - width);
+    const int y = std::max(end.y - CellPixels - LabelGap, PlotTop);
+    surface.SetFont(LabelFace, LabelPoints, color);
+    surface.SetBrushColor(Navy);
+    surface.TextOut(x, y, text);
 }
 
 }  // namespace
 
 void DrawIsoclines(PlotSurface& surface, const std::vector<DensityLine>& lines,
-                   const std::vector<DensityMark>& equilibria) {
+                   const std::vector<DensityMark>& equilibria, IsoclineStyle style) {
+    const Color speciesColors[2] = {Species1Color, Species2Color};
+    const bool labelled = style == IsoclineStyle::Labelled;
+    std::vector<std::pair<PlotPoint, std::size_t>> labels;
     surface.SetPenColor(IsoclineColor);
-    for (const DensityLine& line : lines) DrawLine(surface, line.a, line.b, line.c);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (labelled && i < 2) surface.SetPenColor(speciesColors[i]);
+        const auto end = DrawLine(surface, lines[i].a, lines[i].b, lines[i].c);
+        if (labelled && i < 2 && end) labels.emplace_back(*end, i);
+    }
+    if (labelled) surface.SetPenColor(IsoclineColor);
     for (const DensityMark& e : equilibria) {
         if (!OnPlot(e.n1) || !OnPlot(e.n2)) continue;
         const PlotPoint p = ToPixel(e.n1, e.n2);
@@ -68,6 +98,9 @@ void DrawIsoclines(PlotSurface& surface, const std::vector<DensityLine>& lines,
         surface.Ellipse(p.x - EquilibriumRadius, p.y - EquilibriumRadius,
                         p.x + EquilibriumRadius + 1, p.y + EquilibriumRadius + 1);
     }
+    // Over the marks, so that no mark hides a line's name.
+    for (const auto& [end, i] : labels)
+        DrawLabel(surface, end, IsoclineLabels[i], speciesColors[i]);
     surface.SetPenColor(White);
     surface.SetBrushColor(Navy);
 }

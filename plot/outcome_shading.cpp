@@ -47,7 +47,8 @@ std::vector<Run> RowRuns(const std::vector<std::uint8_t>& shades, int grid, int 
 
 void FillRuns(PlotSurface& surface, const std::vector<Run>& runs, int top, int bottom) {
     for (const Run& run : runs) {
-        const Color shade = OutcomeShades[std::min<std::size_t>(run.shade, 3)];
+        const Color shade =
+            OutcomeShades[std::min<std::size_t>(run.shade, OutcomeShades.size() - 1)];
         surface.SetPenColor(shade);
         surface.SetBrushColor(shade);
         surface.Rectangle(run.x1, top, run.x2, bottom);

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <sstream>
 
 #include "core/driver/outcome_map.h"
 #include "core/driver/scenario_direction_field.h"
 #include "core/driver/scenario_isoclines.h"
 #include "session/batch_runs.h"
+#include "session/png_texts.h"
 
 namespace morvanta {
 namespace {
@@ -50,7 +52,13 @@ int RunBatch(BatchOptions options, const std::string& program, BatchPlatform& pl
         status = ExitFailed;
     };
     if (trials) report(trials->Close());
-    if (!options.pngPath.empty()) report(platform.SavePlotPng(options.pngPath));
+    if (!options.pngPath.empty()) {
+        const std::optional<std::uint32_t> seed =
+            lastRun.Records().empty() ? std::nullopt
+                                      : std::optional(lastRun.Records().front().seed);
+        report(platform.SavePlotPng(
+            options.pngPath, PlotPngTexts(scenario, overrides, PlotOptionsOf(options), seed)));
+    }
     if (timeCourse) report(timeCourse->Close());
     if (!options.lesson.timeCoursePngPath.empty())
         report(platform.SaveTimeCoursePng(options.lesson.timeCoursePngPath, lastRun.Records()));

@@ -10,6 +10,7 @@
 #include "core/driver/trial_table.h"
 #include "plot/plot_surface.h"
 #include "session/output_file.h"
+#include "session/png_file.h"
 
 namespace morvanta {
 
@@ -26,8 +27,8 @@ public:
     virtual std::unique_ptr<OutputFile> OpenFile(const std::string& path) = 0;
     // Writes bytes to path as OutputFile does. Returns why it could not, or nothing.
     virtual std::string WriteFile(const std::string& path, std::string_view bytes) = 0;
-    // The plot StartBatch gave, as a PNG file.
-    virtual std::string SavePlotPng(const std::string& path) = 0;
+    // The plot StartBatch gave, as a PNG file with the texts.
+    virtual std::string SavePlotPng(const std::string& path, const std::vector<PngText>& texts) = 0;
     virtual std::string SaveTimeCoursePng(const std::string& path,
                                           const std::vector<TrialRecord>& records) = 0;
     // How many runs are over, after each.

@@ -39,8 +39,17 @@ std::uint32_t FirstSeed(const BatchOptions& options) {
 }
 
 std::uint32_t SeedOfRun(std::uint32_t firstSeed, long run) {
-    return static_cast<std::uint32_t>((static_cast<std::int64_t>(firstSeed) + run) %
-                                      MillisecondsPerDay);
+    if (run == 0) return firstSeed;
+    // Seeds one apart shift every draw of the generator by the same amount, so runs seeded
+    // MS, MS + 1, ... would start on a lattice. SplitMix64's finaliser of (seed, run) spreads
+    // them over the day instead; 2^64 is so far above a day's milliseconds that the
+    // remainder favours none of them measurably.
+    std::uint64_t x =
+        (std::uint64_t{firstSeed} << 32 | static_cast<std::uint64_t>(run)) + 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    return static_cast<std::uint32_t>(x % static_cast<std::uint64_t>(MillisecondsPerDay));
 }
 
 EndCounts RunBatchRuns(const BatchOptions& options, PlotSurface& plot, TrialTable& lastRun,
@@ -69,11 +78,18 @@ EndCounts RunBatchRuns(const BatchOptions& options, PlotSurface& plot, TrialTabl
 
 void WriteSummaryCsv(std::ostream& out, const EndCounts& counts) {
     out << "outcome,trials,share,low95,high95\n";
+    const auto row = [&out](const char* name, long long count, const Share& share) {
+        out << name << ',' << count << ',' << ShortestText(share.share) << ','
+            << ShortestText(share.low95) << ',' << ShortestText(share.high95) << '\n';
+    };
     for (int k = 0; k < EndStateCount; ++k) {
         const auto state = static_cast<EndState>(k);
-        const Share share = counts.ShareOf(state);
-        out << EndStateName(state) << ',' << counts.Of(state) << ',' << ShortestText(share.share)
-            << ',' << ShortestText(share.low95) << ',' << ShortestText(share.high95) << '\n';
+        row(EndStateName(state), counts.Of(state), counts.ShareOf(state));
+    }
+    // The same trials again, by the lesson's results.
+    for (int k = 0; k < TrialResultCount; ++k) {
+        const auto result = static_cast<TrialResult>(k);
+        row(ResultName(result), counts.Of(result), counts.ShareOf(result));
     }
 }
 

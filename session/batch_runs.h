@@ -19,7 +19,8 @@ TrialOverrides OverridesOf(const LessonOptions& lesson);
 
 // The seed of the first run: the one given, else the clock's reading now.
 std::uint32_t FirstSeed(const BatchOptions& options);
-// The seed of run `run` (0 is the first): one millisecond later each, past midnight from 0.
+// The seed of run `run` (0 is the first, which keeps the first seed): a clock reading of the
+// day, 0 to 86,399,999, mixed from the first seed and the run's number.
 std::uint32_t SeedOfRun(std::uint32_t firstSeed, long run);
 
 // Where each run's rows go as the run ends; none: that table is not written.
@@ -35,7 +36,8 @@ struct BatchTables {
 EndCounts RunBatchRuns(const BatchOptions& options, PlotSurface& plot, TrialTable& lastRun,
                        const BatchTables& tables, const std::function<void(long)>& done = {});
 
-// The share of each end over all trials, with its 95 % Wilson interval, as CSV.
+// The share of each end over all trials, with its 95 % Wilson interval, as CSV: the four
+// rows by the species lost, then one row for each of the lesson's results.
 void WriteSummaryCsv(std::ostream& out, const EndCounts& counts);
 
 }  // namespace morvanta

@@ -3,7 +3,9 @@
 #include <array>
 #include <string_view>
 
+#include "core/driver/step_pace.h"
 #include "core/number_text.h"
+#include "plot/zoom.h"
 
 namespace morvanta {
 namespace {
@@ -59,19 +61,53 @@ std::optional<BatchOptions> Parsed(const std::vector<std::string>& parameters) {
     return command.batch;
 }
 
+// The window's own parameters, which the batch options do not have: whether the parameter
+// was one of them and, if so, whether it was taken.
+bool ReadWindowParameter(const std::string& parameter, LinkSetup& setup) {
+    const std::size_t equals = parameter.find('=');
+    const std::string_view name = std::string_view(parameter).substr(0, equals);
+    if (name != "zoom" && name != "pace") return false;
+    const std::string_view value = equals == std::string::npos
+                                       ? std::string_view{}
+                                       : std::string_view(parameter).substr(equals + 1);
+    if (name == "pace" && value == "full") {
+        setup.pace = FullPace;
+        return true;
+    }
+    const std::optional<double> number = DoubleOf(value);
+    if (name == "zoom" && number && *number >= MinZoom && *number <= MaxZoom) {
+        setup.zoom = *number;
+        return true;
+    }
+    if (name == "pace" && number && *number >= 1 && *number <= MaxPace &&
+        *number == static_cast<int>(*number)) {
+        setup.pace = static_cast<int>(*number);
+        return true;
+    }
+    setup.ignored.push_back(parameter);
+    return true;
+}
+
 }  // namespace
 
 LinkSetup ReadLinkSetup(const std::string& fragment) {
     std::string_view rest(fragment);
     if (rest.starts_with("#")) rest.remove_prefix(1);
-    std::vector<std::string> pending;
+    std::vector<std::string> parameters;
     while (!rest.empty()) {
         const std::size_t amp = rest.find('&');
         const std::string parameter = Unescaped(rest.substr(0, amp));
-        if (!parameter.empty()) pending.push_back(parameter);
+        if (!parameter.empty()) parameters.push_back(parameter);
         rest = amp == std::string_view::npos ? std::string_view{} : rest.substr(amp + 1);
     }
+    return ReadLinkParameters(std::move(parameters));
+}
+
+LinkSetup ReadLinkParameters(std::vector<std::string> parameters) {
     LinkSetup setup;
+    std::vector<std::string> pending;
+    for (std::string& parameter : parameters)
+        if (!ReadWindowParameter(parameter, setup)) pending.push_back(std::move(parameter));
     std::vector<std::string> taken;
     // Some options need another (a12 with a21, a coefficient with its scenario), whichever
     // comes first in the link: a parameter refused now is tried again once more are taken,
@@ -102,8 +138,35 @@ LinkSetup ReadLinkSetup(const std::string& fragment) {
         }
     }
     setup.options = Parsed(taken).value_or(BatchOptions{});
-    setup.ignored = pending;
+    setup.ignored.insert(setup.ignored.end(), pending.begin(), pending.end());
     return setup;
+}
+
+std::optional<LinkSetup> ReadWindowArguments(const std::vector<std::string>& arguments) {
+    std::vector<std::string> parameters;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (!word.starts_with("--") || word.size() < 3) return std::nullopt;
+        std::string parameter = word.substr(2);
+        const std::string_view name = std::string_view(parameter).substr(0, parameter.find('='));
+        if (name == "batch" || name == "help" || name == "version") return std::nullopt;
+        // A value follows its name as the next word, unless that is an option itself.
+        if (parameter.find('=') == std::string::npos && i + 1 < arguments.size() &&
+            !arguments[i + 1].starts_with("--"))
+            parameter += "=" + arguments[++i];
+        parameters.push_back(parameter);
+    }
+    LinkSetup setup = ReadLinkParameters(parameters);
+    if (setup.ignored.size() == parameters.size()) return std::nullopt;
+    for (std::string& ignored : setup.ignored) ignored = "--" + ignored;
+    return setup;
+}
+
+std::string IgnoredLine(const std::string& source, const std::vector<std::string>& ignored) {
+    if (ignored.empty()) return {};
+    std::string line = source + ": ignored";
+    for (std::size_t i = 0; i < ignored.size(); ++i) line += (i == 0 ? " " : ", ") + ignored[i];
+    return line;
 }
 
 void ApplyLinkSetup(const BatchOptions& options, PlotSession& session) {
@@ -114,6 +177,12 @@ void ApplyLinkSetup(const BatchOptions& options, PlotSession& session) {
     if (options.lesson.a12 && options.lesson.a21)
         session.overrides.coefficients = OffDiagonal{*options.lesson.a12, *options.lesson.a21};
     if (options.lesson.start) session.overrides.start = *options.lesson.start;
+}
+
+void ApplyLinkSetup(const LinkSetup& setup, PlotSession& session) {
+    ApplyLinkSetup(setup.options, session);
+    if (setup.zoom) session.options.zoom = *setup.zoom;
+    if (setup.pace) session.options.pace = *setup.pace;
 }
 
 std::string LinkFragment(int scenarioItem, int trialsItem, const PlotSession& session,
@@ -135,6 +204,8 @@ std::string LinkFragment(int scenarioItem, int trialsItem, const PlotSession& se
     if (o.isoclines) link += "&isoclines";
     if (o.outcomeShapes) link += "&shapes";
     if (o.directionField) link += "&direction-field";
+    if (o.zoom != MinZoom) link += "&zoom=" + ShortestText(o.zoom);
+    if (o.pace != FullPace) link += "&pace=" + std::to_string(o.pace);
     if (seed) link += "&seed=" + std::to_string(*seed);
     return link;
 }

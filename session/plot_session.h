@@ -6,7 +6,9 @@
 // coefficients, and the last run's trials for the CSV table and the time course. The edition
 // owns the menu, the dialogs and the files; all options start off and last for the session.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,23 @@ struct PlotOptions {
     bool outcomeShapes = false;
     bool outcomeMap = false;
     bool directionField = false;
+    bool axisTicks = false;          // numbers on the axes, 0 to 0.9
+    bool labelledIsoclines = false;  // each isocline in its species' colour, with its name
+    bool caption = false;            // a line under the plot says what it shows
+    // The window and its plot drawn this many times their size, 1 to 3.
+    double zoom = 1.0;
+    // Steps a second a run takes, so that it can be followed; 0 for as fast as it goes.
+    int pace = 0;
+
+    // Whether any option adds to the empty plot.
+    bool DrawOnEmptyPlot() const { return isoclines || outcomeMap || directionField || axisTicks; }
+};
+
+// What can change between runs, as far as the empty plot is concerned.
+enum class PlotChange {
+    Coefficients,     // the teacher's own coefficients were set
+    EmptyPlotOption,  // an option that draws on the empty plot was switched
+    Scenario,         // another scenario was chosen
 };
 
 class PlotSession {
@@ -39,10 +58,26 @@ public:
     RunObserver& Observer() { return table_; }
     // Draws what the options add to the empty plot just drawn.
     void DrawOverEmptyPlot();
-    // After a run: the tally lines, when asked for; the trials are then ready to save.
-    void RunFinished(RunOutlets& outlets);
+    // Whether the change alters the empty plot: then it is drawn again at once, so that the
+    // class never sees the system before the change.
+    bool RedrawsOn(PlotChange change) const;
+    // Between runs: the empty plot again, with what the options add, where the change alters
+    // it; whether it drew.
+    bool Redraw(PlotChange change, int windowOuterWidth, int windowOuterHeight);
+    // After a run: with the isoclines, the tally or the map on, a line that names the system's
+    // case; with the tally, the run's seed, its results and the session's shares. The trials
+    // are then ready to save. A run ended early counts in no shares.
+    void RunFinished(RunOutlets& outlets, bool complete = true);
+    // Forgets every run counted in the shares so far.
+    void ResetShares() { session_ = SessionCounts{}; }
     bool HasRun() const { return hasRun_; }
+    // The seed of the last run, once there is one.
+    std::optional<std::uint32_t> LastSeed() const;
+    // The scenario chosen in the "Fixed" group now.
+    Scenario SelectedScenario() const { return ScenarioFromItem(scenarioItem_()); }
     const std::vector<TrialRecord>& Records() const { return table_.Records(); }
+    // The seed of the run on the plot now; none once the empty plot is drawn again.
+    std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
 
@@ -51,15 +86,21 @@ public:
     OffDiagonal ShownCoefficients() const;
 
 private:
-    Scenario SelectedScenario() const { return ScenarioFromItem(scenarioItem_()); }
-
     PlotSurface& plot_;
     std::function<int()> scenarioItem_;
     TrialTable table_{[this] { DrawOverEmptyPlot(); }};
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
+    std::optional<std::uint32_t> shownSeed_;
 };
+
+// What RunFinished logs, for an edition that keeps its options itself: the system's case
+// with the isoclines, the tally or the map on; the seed, the results and the shares so far
+// (`sofar`, the session's counts of the run's system) with the tally.
+void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenario,
+               const TrialOverrides& overrides, const std::vector<TrialRecord>& records,
+               const EndCounts& sofar);
 
 // The settings of a run in any edition: the two groups' items as the edition reads them,
 // and the session's shapes and coefficients.

@@ -200,9 +200,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText(const std::string& program) {
-    return "Usage: " + program +
-           " [--batch [OPTION]...]\n"
-           "Two-species competition in the phase plane. Without options, opens the window.\n"
+    return "Usage: " + program + " [OPTION]...\n" + "  or:  " + program +
+           " --batch [OPTION]...\n"
+           "Two-species competition in the phase plane. Without --batch, opens the window, set\n"
+           "up by the options a window takes (--scenario, --trials, --seed, --a12, --a21,\n"
+           "--start, --isoclines, --shapes, --outcome-map, --direction-field); its log names\n"
+           "each option it leaves out.\n"
            "\n"
            "  --batch              run once without a window and exit\n"
            "  --scenario=NAME      start-point, comp-severe, comp-mild, reversed, or 0 to 3\n"

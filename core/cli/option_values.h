@@ -13,11 +13,16 @@
 
 namespace morvanta {
 
+// Minus zero ("-0", "-0.0", "-00") is read as zero, so that it is written back as "0".
 template <class Number>
 std::optional<Number> NumberOf(std::string_view word) {
     if constexpr (std::is_floating_point_v<Number>) {
-        return DoubleOf(word);
+        std::optional<double> value = DoubleOf(word);
+        if (value && *value == 0.0) value = 0.0;
+        return value;
     } else {
+        if (word.size() > 1 && word[0] == '-' && word.find_first_not_of('0', 1) == word.npos)
+            word.remove_prefix(1);
         Number value{};
         if (word.empty()) return std::nullopt;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);

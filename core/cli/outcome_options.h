@@ -11,9 +11,9 @@ namespace morvanta {
 // of the four outcomes over many runs. None of them is on unless given.
 struct OutcomeOptions {
     bool outcomeMap = false;     // shade the plot by where each start leads
-    int grid = 100;              // the map's grid is grid x grid starts
+    int grid = 200;              // the map's grid is grid x grid starts, the window's by default
     std::string outcomeMapPath;  // the map as CSV; "-" is standard output; empty: none
-    long runs = 1;               // runs seeded MS, MS + 1, ...
+    long runs = 1;               // runs, each seeded from MS and its number
     std::string summaryPath;     // the shares as CSV; "-" is standard output; empty: none
 };
 

@@ -39,6 +39,7 @@ void RunBlock(const std::vector<MapCell*>& cells, const Dynamics& dynamics) {
         cells[c]->steps = stoppedAt[c];
         cells[c]->outcome = OutcomeOf(model);
         cells[c]->ends = EndStateOf(model.N);
+        cells[c]->result = ResultOf({cells[c]->n1, cells[c]->n2}, model.N, cells[c]->outcome);
     }
 }
 
@@ -78,8 +79,8 @@ const OutcomeMap& OutcomeMaps::Of(Scenario scenario, double a12, double a21, int
 void DrawOutcomeMap(PlotSurface& surface, const OutcomeMap& map) {
     std::vector<std::uint8_t> shades;
     shades.reserve(map.Cells().size());
-    // The shades are in the order of EndState: species 2 out, species 1 out, both, neither.
-    for (const MapCell& m : map.Cells()) shades.push_back(static_cast<std::uint8_t>(m.ends));
+    // The shades are in the order of TrialResult.
+    for (const MapCell& m : map.Cells()) shades.push_back(static_cast<std::uint8_t>(m.result));
     DrawOutcomeShading(surface, shades, map.Grid());
 }
 
@@ -97,14 +98,11 @@ void DrawScenarioOutcomeMap(PlotSurface& surface, OutcomeMaps& maps, Scenario sc
 }
 
 void WriteOutcomeMapCsv(std::ostream& out, const OutcomeMap& map) {
-    out << "n1_start,n2_start,steps,outcome,extinct\n";
+    out << "n1_start,n2_start,steps,outcome,extinct,result\n";
     for (const MapCell& m : map.Cells()) {
-        const char* extinct = m.ends == EndState::Species1Extinct   ? "1"
-                              : m.ends == EndState::Species2Extinct ? "2"
-                              : m.ends == EndState::BothExtinct     ? "both"
-                                                                    : "none";
         out << ShortestText(m.n1) << ',' << ShortestText(m.n2) << ',' << m.steps << ','
-            << OutcomeName(m.outcome) << ',' << extinct << '\n';
+            << OutcomeName(m.outcome) << ',' << ExtinctWord(m.ends) << ',' << ResultName(m.result)
+            << '\n';
     }
 }
 

@@ -21,6 +21,7 @@ struct MapCell {
     int steps = 0;
     Outcome outcome = Outcome::Limit;
     EndState ends = EndState::Neither;
+    TrialResult result = TrialResult::BothAlive;
 };
 
 // The smallest and largest grids the batch mode takes, and the window's.
@@ -79,7 +80,7 @@ void DrawScenarioOutcomeMap(PlotSurface& surface, OutcomeMaps& maps, Scenario sc
                             const TrialOverrides& overrides, int grid);
 
 // A header line, then one line per start: n1_start,n2_start,steps,outcome,extinct (1, 2,
-// both or none), doubles that read back exactly.
+// both or none),result (ResultName's words), doubles that read back exactly.
 void WriteOutcomeMapCsv(std::ostream& out, const OutcomeMap& map);
 
 }  // namespace morvanta

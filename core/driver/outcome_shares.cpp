@@ -31,6 +31,20 @@ const char* EndStateName(EndState state) {
     return "neither";
 }
 
+const char* ExtinctWord(EndState state) {
+    switch (state) {
+        case EndState::Species2Extinct:
+            return "2";
+        case EndState::Species1Extinct:
+            return "1";
+        case EndState::BothExtinct:
+            return "both";
+        case EndState::Neither:
+            break;
+    }
+    return "none";
+}
+
 Share WilsonShare(long long count, long long trials) {
     if (trials <= 0) return {0.0, 0.0, 1.0};
     // The score interval: centre (p + z²/2n) / (1 + z²/n), half-width
@@ -49,7 +63,10 @@ Share WilsonShare(long long count, long long trials) {
 }
 
 void EndCounts::Add(const std::vector<TrialRecord>& records) {
-    for (const TrialRecord& r : records) Add(EndStateOf(r.end));
+    for (const TrialRecord& r : records) {
+        Add(EndStateOf(r.end));
+        ++results_[static_cast<std::size_t>(ResultOf(r))];
+    }
 }
 
 std::string SharesLine(const EndCounts& counts) {

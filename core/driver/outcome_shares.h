@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/competition_model.h"
+#include "core/driver/lesson_outcomes.h"
 
 namespace morvanta {
 
@@ -18,6 +19,8 @@ inline constexpr int EndStateCount = 4;
 EndState EndStateOf(const Vector2& end);
 // "species 2 extinct", "species 1 extinct", "both extinct", "neither".
 const char* EndStateName(EndState state);
+// The tables' short word for which species died out: "2", "1", "both", "none".
+const char* ExtinctWord(EndState state);
 
 // A share with its 95 % Wilson score interval.
 struct Share {
@@ -30,17 +33,20 @@ struct Share {
 // nothing is known: 0 and the whole of [0, 1].
 Share WilsonShare(long long count, long long trials);
 
-// How many trials ended each way.
+// How many trials ended each way: by the species they lost, and by the lesson's results.
 class EndCounts {
 public:
     void Add(EndState state) { ++counts_[static_cast<std::size_t>(state)]; }
     void Add(const std::vector<TrialRecord>& records);
     long long Of(EndState state) const { return counts_[static_cast<std::size_t>(state)]; }
+    long long Of(TrialResult result) const { return results_[static_cast<std::size_t>(result)]; }
     long long Trials() const;
     Share ShareOf(EndState state) const { return WilsonShare(Of(state), Trials()); }
+    Share ShareOf(TrialResult result) const { return WilsonShare(Of(result), Trials()); }
 
 private:
     std::array<long long, EndStateCount> counts_{};
+    std::array<long long, TrialResultCount> results_{};
 };
 
 // The shares as a log line, percentages with their 95 % intervals, e.g.

@@ -67,6 +67,8 @@ public:
         DrawEndMarker(surface_, position_, AnyExtinct(model_), settings_.OutcomeShapes());
     }
 
+    void LogLine(const std::string& line) { outlets_.AppendLog(line); }
+
     void LogEndOfJob() {
         outlets_.AppendLog(EndOfJobLine);
         const std::string own = OwnCoefficientsLine(CurrentScenario(), settings_.Overrides());
@@ -99,6 +101,13 @@ SteppedRun::SteppedRun(const RunSettings& settings, RunOutlets& outlets, PlotSur
 SteppedRun::~SteppedRun() = default;
 
 bool SteppedRun::Over() const { return phase_ == Phase::Over; }
+
+void SteppedRun::EndEarly(const std::string& line) {
+    if (phase_ == Phase::Over) return;
+    if (phase_ == Phase::Step) run_->MarkTrialEnd();
+    run_->LogLine(line);
+    phase_ = Phase::Over;
+}
 
 // The loops of a run, one trial after another and one step after another, unrolled into
 // phases so that the run can pause after any step.

@@ -76,6 +76,9 @@ public:
     // every step, says to pause. Whether the run is over.
     bool Advance(const std::function<bool()>& keepGoing);
     bool Over() const;
+    // Ends the run before its time: a trial under way ends where it is, with its end dot, and
+    // the log gets the line instead of the end of job.
+    void EndEarly(const std::string& line);
 
 private:
     class Run;

@@ -50,7 +50,8 @@ void TrialTable::TrialEnded(int trial, int steps, const ModelState& model) {
 namespace {
 
 constexpr const char* TrialsCsvHeader =
-    "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n";
+    "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome,extinct,"
+    "scenario_name\n";
 
 std::string TrialsCsvRows(const std::vector<TrialRecord>& records) {
     std::string text;
@@ -59,7 +60,8 @@ std::string TrialsCsvRows(const std::vector<TrialRecord>& records) {
                 std::to_string(static_cast<int>(r.scenario));
         for (const double value : {r.a12, r.a21, r.start[0], r.start[1], r.end[0], r.end[1]})
             text += ',' + ShortestText(value);
-        text += ',' + std::to_string(r.steps) + ',' + OutcomeName(r.outcome) + '\n';
+        text += ',' + std::to_string(r.steps) + ',' + OutcomeName(r.outcome) + ',' +
+                ExtinctWord(EndStateOf(r.end)) + ',' + ScenarioName(r.scenario) + '\n';
     }
     return text;
 }

@@ -50,7 +50,8 @@ private:
     std::vector<TrialRecord> records_;
 };
 
-// A header line, then one line per trial; doubles read back exactly.
+// A header line, then one line per trial; doubles read back exactly. After the outcome, which
+// species died out (1, 2, both, none) and the scenario's command-line name.
 std::string TrialsCsvText(const std::vector<TrialRecord>& records);
 void WriteTrialsCsv(std::ostream& out, const std::vector<TrialRecord>& records);
 // The two parts of it, for a table written a run at a time.

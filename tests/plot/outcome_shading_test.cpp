@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "plot/color_contrast.h"
 #include "plot/phase_plot.h"
 #include "plot/raster_surface.h"
 
@@ -45,6 +48,33 @@ TEST(OutcomeShading, EachPixelTakesTheShadeOfTheCellItsDensityFallsIn) {
     for (const auto& p : pixels) EXPECT_EQ(raster.ColorAt(p.x, p.y), p.color) << p.x << ", " << p.y;
     EXPECT_EQ(raster.PenColor(), White);
     EXPECT_EQ(raster.BrushColor(), Navy);
+}
+
+// The shades as a class sees them: a dark and a medium shade stand apart where they meet,
+// and the run's white lines and dots read on every shade (WCAG 2 contrast ratios, printed).
+TEST(OutcomeShading, ShadesStandApartAndCarryTheRunsMarks) {
+    const struct {
+        const char* name;
+        bool dark;
+    } shades[] = {{"sp.1 won", true},     {"sp.2 won", false},   {"both alive", false},
+                  {"reached 0.9", false}, {"start <0.01", true}, {"start >=0.9", true}};
+    static_assert(std::size(shades) == OutcomeShades.size());
+    for (std::size_t i = 0; i < OutcomeShades.size(); ++i) {
+        const double white = ContrastRatio(White, OutcomeShades[i]);
+        const double aqua = ContrastRatio(Aqua, OutcomeShades[i]);
+        EXPECT_GE(white, 4.5) << "white on " << shades[i].name;
+        EXPECT_GE(aqua, 3.0) << "aqua on " << shades[i].name;
+        std::printf("%-12s white %5.2f  aqua %5.2f  against:", shades[i].name, white, aqua);
+        for (std::size_t j = 0; j < OutcomeShades.size(); ++j) {
+            const double ratio = ContrastRatio(OutcomeShades[i], OutcomeShades[j]);
+            if (shades[i].dark != shades[j].dark) {
+                EXPECT_GE(ratio, 3.0) << shades[i].name << " against " << shades[j].name;
+            }
+            std::printf(" %5.2f", ratio);
+        }
+        std::printf("\n");
+    }
+    EXPECT_DOUBLE_EQ(ContrastRatio(Black, White), 21.0);
 }
 
 }  // namespace

@@ -1,4 +1,9 @@
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "core/cli/command_line.h"
+#include "session/link_setup.h"
 #include "ui/qt/app/application.h"
 #include "ui/qt/app/batch_run.h"
 #include "ui/qt/app/platform_choice.h"
@@ -8,8 +13,13 @@
 
 int main(int argc, char** argv) {
     morvanta::GuardStandardStreams();
-    const morvanta::CommandLine command = morvanta::ParseCommandLine(argc, argv);
-    if (command.action != morvanta::CommandLine::Action::Window)
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const morvanta::CommandLine command = morvanta::ParseCommandLine(arguments);
+    // Without --batch, the options a window takes set it up, as the browser's link does.
+    std::optional<morvanta::LinkSetup> setup;
+    if (command.action == morvanta::CommandLine::Action::Refuse)
+        setup = morvanta::ReadWindowArguments(arguments);
+    if (command.action != morvanta::CommandLine::Action::Window && !setup)
         return morvanta::RunCommand(command, argv[0]);
     if (!morvanta::ThreadsCanStart()) return 1;
     morvanta::ToolkitArguments toolkit(argv[0]);
@@ -22,6 +32,7 @@ int main(int argc, char** argv) {
     // open then (an error box, a file dialog) closes after it.
     QObject::connect(&Form1, &morvanta::TForm1::Closed, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    if (setup) Form1.OpenWithSetup(*setup);
     Form1.show();
     return application.exec();
 }

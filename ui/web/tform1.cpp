@@ -9,6 +9,7 @@
 #include "core/system_clock.h"
 #include "plot/phase_plot.h"
 #include "session/png_file.h"
+#include "session/png_texts.h"
 
 EM_JS(void, morvanta_append_log, (const char* line), { Module.appendLog(UTF8ToString(line)); });
 
@@ -71,11 +72,7 @@ std::string TForm1::ReadLink(const std::string& fragment) {
     trialsItem = setup.options.trialsItem;
     linkSeed_ = setup.options.seed;
     ApplyLinkSetup(setup.options, session);
-    if (setup.ignored.empty()) return {};
-    std::string line = "Link: ignored";
-    for (std::size_t i = 0; i < setup.ignored.size(); ++i)
-        line += (i == 0 ? " " : ", ") + setup.ignored[i];
-    return line;
+    return IgnoredLine("Link", setup.ignored);
 }
 
 std::string TForm1::Link() const {
@@ -98,9 +95,9 @@ const std::uint8_t* TForm1::TimeCourseRgba() {
 }
 
 std::vector<std::uint8_t> TForm1::PlotPng() const {
-    return PngBytes(
-        {plot.Bits(), MapWidth, MapHeight},
-        {{"Title", "Phase plane"}, {"Description", description_}, {"Software", "Morvanta"}});
+    std::vector<PngText> texts = PlotPngTexts(session, ScenarioFromItem(scenarioItem));
+    texts.emplace_back("Description", description_);
+    return PngBytes({plot.Bits(), MapWidth, MapHeight}, texts);
 }
 
 }  // namespace morvanta

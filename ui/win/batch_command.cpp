@@ -7,6 +7,7 @@
 #include "core/driver/time_course.h"
 #include "session/batch_command.h"
 #include "session/png_file.h"
+#include "session/png_texts.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/output_file.h"
 #include "ui/win/system_time_clock.h"
@@ -18,9 +19,9 @@
 namespace morvanta {
 namespace {
 
-std::string SavePng(const std::string& path, const RasterSurface& picture) {
-    const std::vector<std::uint8_t> png =
-        PngBytes({picture.Bits(), MapWidth, MapHeight}, {{"Software", "Morvanta"}});
+std::string SavePng(const std::string& path, const RasterSurface& picture,
+                    const std::vector<PngText>& texts) {
+    const std::vector<std::uint8_t> png = PngBytes({picture.Bits(), MapWidth, MapHeight}, texts);
     return WriteOutputFile(path,
                            std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
@@ -40,13 +41,15 @@ public:
     std::string WriteFile(const std::string& path, std::string_view bytes) override {
         return WriteOutputFile(path, bytes);
     }
-    std::string SavePlotPng(const std::string& path) override { return SavePng(path, *plot_); }
+    std::string SavePlotPng(const std::string& path, const std::vector<PngText>& texts) override {
+        return SavePng(path, *plot_, texts);
+    }
     std::string SaveTimeCoursePng(const std::string& path,
                                   const std::vector<TrialRecord>& records) override {
         GdiPlotSurface figure(nullptr);
         figure.SetLive(false);
         DrawTimeCourses(figure, TimeCoursesOf(records));
-        return SavePng(path, figure);
+        return SavePng(path, figure, {{"Title", "Time course"}, {"Software", "Morvanta"}});
     }
 
 private:

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "session/png_file.h"
+#include "session/png_texts.h"
 #include "ui/win/output_file.h"
 #include "ui/win/wide_text.h"
 
@@ -120,7 +121,7 @@ void PlotMenu::CopyPlot() const {
 
 std::vector<std::uint8_t> PlotMenu::PlotPng() const {
     return PngBytes({plot_.Bits(), MapWidth, MapHeight},
-                    {{"Title", "Phase plane"}, {"Software", "Morvanta"}});
+                    PlotPngTexts(session_, session_.SelectedScenario()));
 }
 
 std::wstring PlotMenu::ChooseFile(const wchar_t* title, const wchar_t* filter,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace morvanta {
 namespace {
 
@@ -94,6 +96,18 @@ TEST(CommandLine, EveryBoundIsAcceptedAndTheNextValueRefused) {
         EXPECT_EQ(ParseCommandLine(refused).action, Action::Refuse)
             << "accepted: " << ::testing::PrintToString(refused);
     }
+}
+
+TEST(CommandLine, MinusZeroIsReadAsZero) {
+    const CommandLine c = ParseCommandLine(
+        {"--batch", "--scenario=1", "--a12", "-0", "--a21=-0.0e3", "--seed=-0", "--runs=-00"});
+    ASSERT_EQ(c.action, Action::Refuse) << "no run count is zero";
+    const CommandLine d =
+        ParseCommandLine({"--batch", "--scenario=1", "--a12", "-0", "--a21=-0.0e3", "--seed=-0"});
+    ASSERT_EQ(d.action, Action::Batch) << d.error;
+    EXPECT_FALSE(std::signbit(*d.batch.lesson.a12));
+    EXPECT_FALSE(std::signbit(*d.batch.lesson.a21));
+    EXPECT_EQ(d.batch.seed, 0U);
 }
 
 TEST(CommandLine, OutcomeShapesAreABatchSwitch) {

@@ -127,10 +127,13 @@ TEST(OutcomeMap, TheTableHasARowPerStart) {
     std::ostringstream csv;
     WriteOutcomeMapCsv(csv, OutcomeMap(Scenario::CompMild, 0.8, 0.8, 10));
     const std::string text = csv.str();
-    EXPECT_EQ(text.rfind("n1_start,n2_start,steps,outcome,extinct\n0.05,0.05,", 0), 0U) << text;
+    EXPECT_EQ(text.rfind("n1_start,n2_start,steps,outcome,extinct,result\n0.05,0.05,", 0), 0U)
+        << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 101);
-    EXPECT_NE(text.find("\n0.45,0.45,1000,limit,none\n"), std::string::npos)
+    EXPECT_NE(text.find("\n0.45,0.45,1000,limit,none,both alive\n"), std::string::npos)
         << "mild competition: both stay";
+    EXPECT_NE(text.find("\n0.95,0.45,1,capacity,none,started at 0.9 or above\n"), std::string::npos)
+        << "a start at 0.9 or above is kept apart";
 }
 
 }  // namespace

@@ -36,9 +36,10 @@ TEST(TrialTable, WatchingARunChangesNothingItDoesAndEachRunStartsAFreshTable) {
     std::ostringstream csv;
     WriteTrialsCsv(csv, table.Records());
     EXPECT_EQ(csv.str(),
-              "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome\n"
+              "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome,"
+              "extinct,scenario_name\n"
               "1,43200000,1,1.5,1.5,0.3018542291596532,0.34248056523501874,"
-              "0.009903705796592758,0.8729448993553466,675,extinct\n");
+              "0.009903705796592758,0.8729448993553466,675,extinct,1,comp-severe\n");
 }
 
 TEST(TrialTable, EachCoefficientColumnHoldsItsOwnDraw) {

@@ -56,8 +56,8 @@ public:
     std::string WriteFile(const std::string& path, std::string_view bytes) override {
         return WriteOutputFile(path, bytes);
     }
-    std::string SavePlotPng(const std::string& path) override {
-        return morvanta::SavePlotPng(path, plot_->Image());
+    std::string SavePlotPng(const std::string& path, const std::vector<PngText>& texts) override {
+        return morvanta::SavePlotPng(path, plot_->Image(), texts);
     }
     std::string SaveTimeCoursePng(const std::string& path,
                                   const std::vector<TrialRecord>& records) override {

@@ -1,7 +1,5 @@
 #include "ui/qt/files/export_files.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <sstream>
 
 #include "ui/qt/files/output_file.h"
@@ -14,13 +12,23 @@ std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord
     return WriteOutputFile(path, text.str());
 }
 
-std::string SavePlotPng(const std::string& path, const QImage& plot) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!plot.save(&buffer, "PNG")) return "cannot write '" + path + "': the PNG encoder failed";
-    return WriteOutputFile(
-        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+std::vector<std::uint8_t> PlotPngBytes(const QImage& plot, const std::vector<PngText>& texts) {
+    // 0xffRRGGBB words, rows without padding: what the writer reads.
+    const QImage rgb = plot.convertToFormat(QImage::Format_RGB32);
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
+        pixels.insert(pixels.end(), row, row + rgb.width());
+    }
+    return PngBytes({pixels.data(), rgb.width(), rgb.height()}, texts);
+}
+
+std::string SavePlotPng(const std::string& path, const QImage& plot,
+                        const std::vector<PngText>& texts) {
+    const std::vector<std::uint8_t> png = PlotPngBytes(plot, texts);
+    return WriteOutputFile(path,
+                           std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
 
 std::string SaveTextFile(const std::string& path, const std::string& text) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/driver/trial_table.h"
+#include "session/png_file.h"
 
 namespace morvanta {
 
@@ -12,7 +13,10 @@ namespace morvanta {
 // as given, "-" the standard output; a regular file is replaced only once all is written.
 // They return an empty string on success, else a message that names the file.
 std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records);
-std::string SavePlotPng(const std::string& path, const QImage& plot);
+// The plot's PNG is the program's own (the same bytes as every edition's), with the texts.
+std::string SavePlotPng(const std::string& path, const QImage& plot,
+                        const std::vector<PngText>& texts = {});
+std::vector<std::uint8_t> PlotPngBytes(const QImage& plot, const std::vector<PngText>& texts);
 std::string SaveTextFile(const std::string& path, const std::string& text);
 
 }  // namespace morvanta

@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
+
+#include "plot/zoom.h"
 
 namespace morvanta {
 
@@ -12,14 +15,41 @@ PlotPaintBox::PlotPaintBox(QWidget* parent) : QWidget(parent), screen_(*this) {
     resize(MapWidth, MapHeight);
 }
 
+void PlotPaintBox::SetZoom(double factor) {
+    zoom_ = ClampedZoom(factor);
+    resize(ZoomedSize());
+    update();
+}
+
+QSize PlotPaintBox::ZoomedSize() const {
+    return {ZoomedLength(MapWidth, zoom_), ZoomedLength(MapHeight, zoom_)};
+}
+
 void PlotPaintBox::Changed(const PixelRect& rect) {
-    screen_.Show({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    if (zoom_ == 1.0) {
+        screen_.Show({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+        return;
+    }
+    // The blocks of the changed pixels, rounded outwards.
+    const auto at = [this](int pixel, bool up) {
+        const double edge = pixel * zoom_;
+        return static_cast<int>(up ? std::ceil(edge) : std::floor(edge));
+    };
+    const int left = at(rect.left, false), top = at(rect.top, false);
+    screen_.Show({left, top, at(rect.right, true) - left, at(rect.bottom, true) - top});
 }
 
 void PlotPaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
-    painter.drawImage(area.topLeft(), Image(), area);
+    if (zoom_ == 1.0) {
+        const QRect area = event->rect() & QRect(0, 0, MapWidth, MapHeight);
+        painter.drawImage(area.topLeft(), Image(), area);
+        return;
+    }
+    // Without smoothing the painter takes each pixel from under its centre, as ZoomPixels does.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(event->rect());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(ZoomedSize())), Image());
 }
 
 void PlotPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -1,25 +1,19 @@
 #include "ui/qt/window/lesson_menu.h"
 
-#include "core/competition_system.h"
-#include "core/driver/scenario_direction_field.h"
 #include "ui/qt/widgets/handler_errors.h"
+#include "ui/qt/window/plot_menu.h"
 
 namespace morvanta {
 
-LessonMenu::LessonMenu(QMenu& menu, QWidget& plot, const RadioGroup& scenario, QObject* parent)
-    : QObject(parent), plot_(plot), scenario_(scenario) {
+LessonMenu::LessonMenu(QMenu& menu, QWidget& plot, PlotSession& session, QObject* parent)
+    : QObject(parent), plot_(plot), session_(session) {
     menu.addSeparator();
     Coefficients =
         menu.addAction("Coefficients…", this, [this] { RunHandler([this] { OpenDialog(); }); });
     ShowTimeCourse = menu.addAction("Show Time Course", this,
                                     [this] { RunHandler([this] { OpenTimeCourse(); }); });
     ShowTimeCourse->setEnabled(false);  // until there is a run to show
-    ShowDirectionField = menu.addAction("Show Direction Field");
-    ShowDirectionField->setCheckable(true);
-}
-
-void LessonMenu::DrawOverEmptyPlot(PlotSurface& surface, Scenario scenario) const {
-    if (ShowDirectionField->isChecked()) DrawScenarioDirectionField(surface, scenario, overrides_);
+    ShowDirectionField = AddOption(menu, "Show Direction Field", session_.options.directionField);
 }
 
 void LessonMenu::RunFinished(const std::vector<TrialRecord>& records) {
@@ -30,17 +24,12 @@ void LessonMenu::RunFinished(const std::vector<TrialRecord>& records) {
 
 void LessonMenu::OpenDialog() {
     if (dialog_) return;
-    // The dialog starts from the coefficients in use: the teacher's own, else the selected
-    // scenario's (the severe ones for the scenario that draws its own).
-    OffDiagonal shown{SevereCoefficient, SevereCoefficient};
-    if (overrides_.coefficients)
-        shown = *overrides_.coefficients;
-    else if (const auto system = FixedSystemOf(ScenarioFromItem(scenario_.ItemIndex())))
-        shown = {system->a12, system->a21};
-    dialog_ = new CoefficientsDialog(shown, plot_.window());
+    dialog_ = new CoefficientsDialog(session_.ShownCoefficients(), plot_.window());
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog_, &QDialog::accepted, this,
-            [this] { overrides_.coefficients = dialog_->Chosen(); });
+    connect(dialog_, &QDialog::accepted, this, [this] {
+        session_.overrides.coefficients = dialog_->Chosen();
+        emit CoefficientsChosen();
+    });
     dialog_->open();
 }
 

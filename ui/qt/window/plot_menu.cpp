@@ -1,12 +1,19 @@
 #include "ui/qt/window/plot_menu.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QSignalBlocker>
+#include <array>
 #include <stdexcept>
 
-#include "core/driver/scenario_isoclines.h"
+#include "core/driver/step_pace.h"
+#include "session/file_names.h"
+#include "session/link_setup.h"
+#include "session/png_texts.h"
 #include "ui/qt/files/export_files.h"
 #include "ui/qt/files/output_file.h"
 #include "ui/qt/widgets/handler_errors.h"
@@ -23,10 +30,29 @@ void SaveChosen(const QString& chosen, const std::function<std::string(const std
     if (const std::string error = save(path); !error.empty()) throw std::runtime_error(error);
 }
 
+// The chosen file with the filter's extension where the user typed none; a file chosen from
+// those that exist is taken as it is.
+QString WithExtension(const QString& chosen, const std::string& extension) {
+    if (chosen.isEmpty() || QFileInfo::exists(chosen)) return chosen;
+    return QString::fromStdString(WithDefaultExtension(chosen.toStdString(), extension));
+}
+
 }  // namespace
 
+QAction* AddOption(QMenu& menu, const QString& text, bool& option) {
+    QAction* action = menu.addAction(text);
+    action->setCheckable(true);
+    action->setChecked(option);
+    QObject::connect(action, &QAction::toggled, action, [&option](bool on) { option = on; });
+    return action;
+}
+
 PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* parent)
-    : QObject(parent), plot_(plot), scenario_(scenario), menu_(new QMenu(&plot)) {
+    : QObject(parent),
+      plot_(plot),
+      scenario_(scenario),
+      menu_(new QMenu(&plot)),
+      session_(plot, [&scenario] { return scenario.ItemIndex(); }) {
     menu_->setObjectName("PlotMenu");
     CopyPlot =
         menu_->addAction("Copy Plot", this, [this] { RunHandler([this] { CopyPlotImage(); }); });
@@ -37,15 +63,19 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
     SaveTrials->setEnabled(false);  // until there is a run to save
     ClearPlot = menu_->addAction("Clear Plot");
     menu_->addSeparator();
-    ShowIsoclines = menu_->addAction("Show Isoclines");
-    ShowIsoclines->setCheckable(true);
-    TallyOutcomes = menu_->addAction("Tally Outcomes");
-    TallyOutcomes->setCheckable(true);
-    OutcomeShapes = menu_->addAction("Outcome Shapes");
-    OutcomeShapes->setCheckable(true);
-    ShowOutcomeMap = menu_->addAction("Show Outcome Map");
-    ShowOutcomeMap->setCheckable(true);
-    lesson_ = new LessonMenu(*menu_, plot_, scenario_, this);
+    ShowIsoclines = AddOption(*menu_, "Show Isoclines", session_.options.isoclines);
+    TallyOutcomes = AddOption(*menu_, "Tally Outcomes", session_.options.tallyOutcomes);
+    OutcomeShapes = AddOption(*menu_, "Outcome Shapes", session_.options.outcomeShapes);
+    ShowOutcomeMap = AddOption(*menu_, "Show Outcome Map", session_.options.outcomeMap);
+    ResetShares = menu_->addAction("Reset Shares", this, [this] { session_.ResetShares(); });
+    lesson_ = new LessonMenu(*menu_, plot_, session_, this);
+    AddLessonViewItems();
+    for (QAction* option :
+         {ShowIsoclines, ShowOutcomeMap, lesson_->ShowDirectionField, AxisNumbers, LabelIsoclines})
+        connect(option, &QAction::toggled, this,
+                [this] { emit EmptyPlotChanged(PlotChange::EmptyPlotOption); });
+    connect(lesson_, &LessonMenu::CoefficientsChosen, this,
+            [this] { emit EmptyPlotChanged(PlotChange::Coefficients); });
 
     chooseFile_ = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(plot_.window(), caption, QString(), filter);
@@ -56,6 +86,59 @@ PlotMenu::PlotMenu(PlotPaintBox& plot, const RadioGroup& scenario, QObject* pare
             [this](const QPoint& at) { menu_->popup(plot_.mapToGlobal(at)); });
 }
 
+void PlotMenu::AddLessonViewItems() {
+    menu_->addSeparator();
+    AxisNumbers = AddOption(*menu_, "Axis Numbers", session_.options.axisTicks);
+    LabelIsoclines = AddOption(*menu_, "Label Isoclines", session_.options.labelledIsoclines);
+    ShowCaption = AddOption(*menu_, "Show Caption", session_.options.caption);
+    connect(ShowCaption, &QAction::toggled, this, &PlotMenu::CaptionSwitched);
+
+    Zoom = menu_->addMenu("Zoom");
+    auto* zooms = new QActionGroup(Zoom);
+    for (const auto& [text, factor] :
+         {std::pair{"1×", 1.0}, {"1.5×", 1.5}, {"2×", 2.0}, {"3×", 3.0}}) {
+        QAction* item = Zoom->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(factor == session_.options.zoom);
+        item->setActionGroup(zooms);
+        connect(item, &QAction::triggered, this, [this, factor = factor] {
+            session_.options.zoom = factor;
+            emit ZoomChosen(factor);
+        });
+    }
+
+    Pace = menu_->addMenu("Pace");
+    auto* paces = new QActionGroup(Pace);
+    for (const auto& [text, pace] : {std::pair{"Full", FullPace},
+                                     {"2,000 Steps a Second", FastPace},
+                                     {"200 Steps a Second", SlowPace}}) {
+        QAction* item = Pace->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(pace == session_.options.pace);
+        item->setActionGroup(paces);
+        connect(item, &QAction::triggered, this,
+                [this, pace = pace] { session_.options.pace = pace; });
+    }
+}
+
+void PlotMenu::ShowSessionOptions() {
+    const PlotOptions& o = session_.options;
+    const std::pair<QAction*, bool> options[] = {
+        {ShowIsoclines, o.isoclines},     {TallyOutcomes, o.tallyOutcomes},
+        {OutcomeShapes, o.outcomeShapes}, {ShowOutcomeMap, o.outcomeMap},
+        {AxisNumbers, o.axisTicks},       {LabelIsoclines, o.labelledIsoclines},
+        {ShowCaption, o.caption},         {lesson_->ShowDirectionField, o.directionField}};
+    for (const auto& [action, on] : options) {
+        const QSignalBlocker quiet(action);  // the session has them already
+        action->setChecked(on);
+    }
+    const QString zoom = QString::number(o.zoom) + "×";
+    for (QAction* item : Zoom->actions()) item->setChecked(item->text() == zoom);
+    const std::array<int, 3> paces{FullPace, FastPace, SlowPace};
+    for (std::size_t i = 0; i < paces.size(); ++i)
+        Pace->actions().at(static_cast<qsizetype>(i))->setChecked(paces[i] == o.pace);
+}
+
 void PlotMenu::PopupOverPlot() {
     // Near the plot's top-left corner, so that the whole menu lies over the plot.
     const QPoint corner(plot_.width() / 8, plot_.height() / 8);
@@ -63,43 +146,30 @@ void PlotMenu::PopupOverPlot() {
     menu_->setActiveAction(CopyPlot);
 }
 
-void PlotMenu::DrawOverEmptyPlot() {
-    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
-    if (ShowOutcomeMap->isChecked())  // under everything else
-        DrawScenarioOutcomeMap(plot_, maps_, scenario, lesson_->Overrides(), WindowMapGrid);
-    lesson_->DrawOverEmptyPlot(plot_, scenario);  // under the isoclines
-    if (ShowIsoclines->isChecked()) DrawScenarioIsoclines(plot_, scenario, lesson_->Overrides());
-}
+void PlotMenu::DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
 
-void PlotMenu::RunFinished(RunOutlets& outlets) {
+void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
     SaveTrials->setEnabled(true);
-    const std::vector<TrialRecord>& records = observer_.Records();
-    // The session's shares count every run of the run's system, the tally shown or not.
-    const Scenario scenario =
-        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
-    const auto system = FixedSystemOf(scenario, lesson_->Overrides());
-    const EndCounts& sofar =
-        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
-    if (TallyOutcomes->isChecked()) {
-        outlets.AppendLog(TallyLine(records));
-        outlets.AppendLog(SharesLine(sofar));
-    }
-    lesson_->RunFinished(observer_.Records());
+    session_.RunFinished(outlets, complete);
+    lesson_->RunFinished(session_.Records());
 }
 
 void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
 
 void PlotMenu::SavePlotImage() {
-    const QString path = chooseFile_("Save Plot As", "PNG images (*.png)");
+    const QString path = WithExtension(chooseFile_("Save Plot As", "PNG images (*.png)"), ".png");
     if (path.isEmpty()) return;
-    SaveChosen(path, [this](const std::string& file) { return SavePlotPng(file, plot_.Image()); });
+    SaveChosen(path, [this](const std::string& file) {
+        return SavePlotPng(file, plot_.Image(),
+                           PlotPngTexts(session_, ScenarioFromItem(scenario_.ItemIndex())));
+    });
 }
 
 void PlotMenu::SaveTrialsTable() {
-    const QString path = chooseFile_("Save Trials As", "CSV tables (*.csv)");
+    const QString path = WithExtension(chooseFile_("Save Trials As", "CSV tables (*.csv)"), ".csv");
     if (path.isEmpty()) return;
-    SaveChosen(
-        path, [this](const std::string& file) { return SaveTrialsCsv(file, observer_.Records()); });
+    SaveChosen(path,
+               [this](const std::string& file) { return SaveTrialsCsv(file, session_.Records()); });
 }
 
 }  // namespace morvanta

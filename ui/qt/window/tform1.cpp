@@ -11,13 +11,17 @@
 #include <QWindow>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <utility>
 
 #include "core/driver/run_driver.h"
 #include "core/driver/run_summary.h"
+#include "core/driver/step_pace.h"
 #include "plot/phase_plot.h"
+#include "plot/zoom.h"
+#include "session/plot_caption.h"
 #include "ui/qt/screen/frame_watcher.h"
 #include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/accessible_role.h"
@@ -27,6 +31,7 @@
 #include "ui/qt/widgets/fonts.h"
 #include "ui/qt/widgets/handler_errors.h"
 #include "ui/qt/widgets/paste_guard.h"
+#include "ui/qt/window/paced_trials.h"
 
 namespace morvanta {
 namespace {
@@ -71,7 +76,7 @@ class FormSettings : public RadioGroupSettings {
 public:
     FormSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
         : RadioGroupSettings(trials, scenario, &menu.Lesson().Overrides()), menu_(menu) {}
-    bool OutcomeShapes() const override { return menu_.OutcomeShapes->isChecked(); }
+    bool OutcomeShapes() const override { return menu_.Session().options.outcomeShapes; }
 
 private:
     const PlotMenu& menu_;
@@ -107,6 +112,23 @@ TForm1::TForm1(QWidget* parent)
     CreateControls();
     plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
     connect(plotMenu_->ClearPlot, &QAction::triggered, this, &TForm1::PaintB);
+    // Between runs the empty plot answers a change at once (during a run the menu and the
+    // groups wait for its end).
+    const auto redraw = [this](PlotChange change) {
+        if (plotMenu_->Session().RedrawsOn(change)) PaintB();
+        UpdateCaption();
+    };
+    connect(plotMenu_, &PlotMenu::EmptyPlotChanged, this, redraw);
+    for (int i = 0; i < RadioGroup2->ItemCount(); ++i)
+        connect(RadioGroup2->Item(i), &QAbstractButton::toggled, this, [redraw](bool on) {
+            if (on) redraw(PlotChange::Scenario);
+        });
+    connect(plotMenu_, &PlotMenu::ZoomChosen, this, &TForm1::SetZoom);
+    connect(plotMenu_, &PlotMenu::CaptionSwitched, this, &TForm1::UpdateCaption);
+    Caption = new CaptionBox(client_);
+    Caption->setObjectName("Caption");
+    Caption->hide();
+    PlaceCaption();
     DescribeForAssistiveTechnology();
     // Scroll bars appear once the window is smaller than what the controls need.
     client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
@@ -123,6 +145,7 @@ TForm1::TForm1(QWidget* parent)
             &TForm1::FitOuterSizeToFrame);
 
     SetTabOrder();
+    RememberDesign();
     // Keys reach the focused control first: the window's own keys are taken there.
     for (QWidget* control : client_->findChildren<QWidget*>()) control->installEventFilter(this);
     FormCreate();
@@ -248,6 +271,68 @@ void TForm1::CreateControls() {
     connect(MapBox, &PlotPaintBox::Clicked, this, &TForm1::PaintB);
 }
 
+void TForm1::RememberDesign() {
+    designed_.push_back({this, {}, font().pixelSize()});
+    for (QWidget* control :
+         {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label2),
+          static_cast<QWidget*>(Image1), static_cast<QWidget*>(Panel1),
+          static_cast<QWidget*>(RadioGroup2), static_cast<QWidget*>(BitBtn1),
+          static_cast<QWidget*>(BitBtn2), static_cast<QWidget*>(Edit1),
+          static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Memo1),
+          static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(StaticText1)})
+        designed_.push_back({control, control->geometry(), control->font().pixelSize()});
+}
+
+int TForm1::Zoomed(int length) const { return static_cast<int>(std::lround(length * zoom_)); }
+
+void TForm1::SetZoom(double factor) {
+    zoom_ = ClampedZoom(factor);
+    for (const Designed& d : designed_) {
+        if (d.fontPixels > 0) {
+            QFont font = d.widget->font();
+            font.setPixelSize(Zoomed(d.fontPixels));
+            d.widget->setFont(font);
+        }
+        if (d.widget != this)
+            d.widget->setGeometry(Zoomed(d.rect.x()), Zoomed(d.rect.y()), Zoomed(d.rect.width()),
+                                  Zoomed(d.rect.height()));
+    }
+    MapBox->move(Zoomed(scale_(24)), Zoomed(scale_(40)));
+    MapBox->SetZoom(zoom_);
+    Caption->SetZoom(zoom_);
+    PlaceCaption();
+    client_->setMinimumSize(Zoomed(scale_(ControlsExtent.width())),
+                            Zoomed(scale_(ControlsExtent.height())));
+    // A window at the size the program gave it takes the new size; one the user sized keeps
+    // its own and scrolls.
+    if (size() == fittedSize_ && windowState() == Qt::WindowNoState) {
+        const QSize frame = fittedFrame_ ? QSize(fittedFrame_->left() + fittedFrame_->right(),
+                                                 fittedFrame_->top() + fittedFrame_->bottom())
+                                         : ClassicFrame;
+        fittedSize_ = QSize(Zoomed(scale_(DesignOuterSize.width())),
+                            Zoomed(scale_(DesignOuterSize.height()))) -
+                      frame;
+        resize(fittedSize_);
+    }
+    PaintB();
+}
+
+void TForm1::ShowSessionOptions() {
+    plotMenu_->ShowSessionOptions();
+    SetZoom(plotMenu_->Session().options.zoom);  // draws the plot and its caption again
+}
+
+void TForm1::PlaceCaption() {
+    // Just under the plot, above the bottom strip's controls.
+    Caption->move(MapBox->x(), MapBox->y() + MapBox->height() + Zoomed(1));
+}
+
+void TForm1::UpdateCaption() {
+    const PlotSession& session = plotMenu_->Session();
+    Caption->setVisible(session.options.caption);
+    if (session.options.caption) Caption->SetText(PlotCaptionText(session));
+}
+
 void TForm1::DescribeForAssistiveTechnology() {
     // The window is a scroll area, which would be a mere filler: it is the program's frame.
     SetAccessibleRole(*this, QAccessible::Window);
@@ -278,14 +363,28 @@ QSize TForm1::OuterSize() const { return frameGeometry().size(); }
 
 void TForm1::FormCreate() { PaintB(); }
 
+void TForm1::OpenWithSetup(const LinkSetup& setup) {
+    RadioGroup2->SetItemIndex(setup.options.scenarioItem);
+    RadioGroup1->SetItemIndex(setup.options.trialsItem);
+    ApplyLinkSetup(setup, plotMenu_->Session());
+    if (setup.options.seed) {
+        firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
+        clock_ = &*firstRunClock_;
+    }
+    if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
+        EditOutlets(*Edit1, *Edit2, *Memo1).AppendLog(line);
+    ShowSessionOptions();  // draws the plot with them
+}
+
 void TForm1::PaintB() {
     if (HeldForRun(&TForm1::PaintB)) return;
     RunHandler([this] {
-        if (MapBox->size() != QSize(MapWidth, MapHeight)) MapBox->resize(MapWidth, MapHeight);
+        if (MapBox->size() != MapBox->ZoomedSize()) MapBox->resize(MapBox->ZoomedSize());
         const QSize outer = OuterSize();
         PlotArea(*MapBox, outer.width(), outer.height());
         plotMenu_->DrawOverEmptyPlot();
         MapBox->setAccessibleDescription(QString::fromStdString(EmptyPlotText()));
+        UpdateCaption();
     });
 }
 
@@ -295,14 +394,22 @@ void TForm1::BitBtn1Click() {
         const FormSettings settings(*RadioGroup1, *RadioGroup2, *plotMenu_);
         EditOutlets outlets(*Edit1, *Edit2, *Memo1);
         const QSize outer = OuterSize();
+        const int pace = plotMenu_->Session().options.pace;
+        bool complete = true;
         {
             running_ = true;
             const auto ended = qScopeGuard([this] { RunEnded(); });
             const PacedScreen::Run run(*this);
-            RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
-                      plotMenu_->Observer());
+            if (pace == FullPace)
+                RunTrials(settings, outlets, *MapBox, *clock_, outer.width(), outer.height(),
+                          plotMenu_->Observer());
+            else
+                complete = RunTrialsAtPace(pace, settings, outlets, *MapBox, *clock_, outer.width(),
+                                           outer.height(), plotMenu_->Observer());
         }
-        plotMenu_->RunFinished(outlets);
+        if (firstRunClock_ && clock_ == &*firstRunClock_) clock_ = &systemClock_;
+        plotMenu_->RunFinished(outlets, complete);
+        UpdateCaption();  // with the run's seed
         const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
         MapBox->setAccessibleDescription(
             QString::fromStdString(RunSummaryText(scenario.toStdString(), plotMenu_->Records())));
@@ -351,7 +458,8 @@ void TForm1::FitOuterSizeToFrame() {
     if (frame == fittedFrame_ || windowState() != Qt::WindowNoState || size() != fittedSize_)
         return;
     fittedFrame_ = frame;
-    const QSize outer(scale_(DesignOuterSize.width()), scale_(DesignOuterSize.height()));
+    const QSize outer(Zoomed(scale_(DesignOuterSize.width())),
+                      Zoomed(scale_(DesignOuterSize.height())));
     fittedSize_ = outer - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     resize(fittedSize_);
 }

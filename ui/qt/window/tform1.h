@@ -8,6 +8,8 @@
 
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
+#include "session/link_setup.h"
+#include "ui/qt/widgets/caption_box.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
 #include "ui/qt/widgets/plot_paint_box.h"
@@ -41,6 +43,18 @@ public:
     // must outlive the runs or the next SetClock.
     void SetClock(const ClockSource& clock) { clock_ = &clock; }
     const LayoutScale& Scale() const { return scale_; }
+    // Sets the window up as its command line asked: the groups' items, the plot menu's
+    // options, own coefficients or start, and the first run's seed; logs what it left out.
+    void OpenWithSetup(const LinkSetup& setup);
+    // Draws the window and its plot at the factor (1 to 3), as a larger default font would:
+    // every position, size and font grows by it.
+    void SetZoom(double factor);
+    double Zoom() const { return zoom_; }
+    // Shows what the session's options say, after they were set from outside the window
+    // (its command line): the menu's checks, the zoom, the plot and its caption.
+    void ShowSessionOptions();
+    // The strip under the plot that says what it shows (hidden unless asked for).
+    CaptionBox* Caption = nullptr;
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
 
@@ -90,12 +104,27 @@ private:
     // During a run, keeps the handler for the run's end and says so.
     bool HeldForRun(void (TForm1::*handler)());
     void RunEnded();
+    // The caption shown or hidden as its option says, with the session's words.
+    void UpdateCaption();
+    void PlaceCaption();
+
+    // A control's place and font at zoom 1, which every zoom multiplies.
+    struct Designed {
+        QWidget* widget;
+        QRect rect;
+        int fontPixels;
+    };
+    void RememberDesign();
+    int Zoomed(int length) const;
 
     LayoutScale scale_;
+    double zoom_ = 1.0;
+    std::vector<Designed> designed_;
     QWidget* client_;
     PlotMenu* plotMenu_ = nullptr;
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
+    std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run
     bool running_ = false;
     // What came during the run and waits for its end.
     std::vector<void (TForm1::*)()> heldForRun_;

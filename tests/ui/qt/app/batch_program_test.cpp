@@ -114,9 +114,12 @@ TEST_F(BatchProgram, ReproducesTheReferenceTrialsWithoutADisplay) {
         std::getline(lines, row);
         EXPECT_FALSE(std::getline(lines, extra)) << "one trial, one row";
         EXPECT_EQ(header,
-                  "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome");
+                  "trial,seed,scenario,a12,a21,n1_start,n2_start,n1_end,n2_end,steps,outcome,"
+                  "extinct,scenario_name");
         const auto f = Fields(row);
-        ASSERT_EQ(f.size(), 11U) << row;
+        ASSERT_EQ(f.size(), 13U) << row;
+        EXPECT_EQ(f[11], ExtinctWord(EndStateOf({std::stod(f[7]), std::stod(f[8])})));
+        EXPECT_EQ(f[12], ScenarioName(ScenarioFromItem(std::stoi(f[2]))));
         EXPECT_EQ(f[0], "1");
         EXPECT_EQ(f[1], r.seed);
         EXPECT_NEAR(std::stod(f[7]), r.n1End, r.tolerance);
@@ -394,7 +397,7 @@ TEST_F(BatchProgram, OwnCoefficientsGiveTheModelsTrialsStepByStep) {
             const std::vector<Vector2>& course = model[t];
             ASSERT_TRUE(std::getline(trials, line));
             const auto f = Fields(line);
-            ASSERT_EQ(f.size(), 11U) << line;
+            ASSERT_EQ(f.size(), 13U) << line;
             EXPECT_EQ(std::stod(f[3]), c.overrides.coefficients->a12);
             EXPECT_EQ(std::stod(f[4]), c.overrides.coefficients->a21);
             EXPECT_EQ((Vector2{std::stod(f[5]), std::stod(f[6])}), course.front()) << line;
@@ -427,11 +430,11 @@ TEST_F(BatchProgram, TheOutcomeMapIsTheModelsTrialFromEachStart) {
         std::stringstream rows(result.out);
         std::string line;
         std::getline(rows, line);
-        EXPECT_EQ(line, "n1_start,n2_start,steps,outcome,extinct");
+        EXPECT_EQ(line, "n1_start,n2_start,steps,outcome,extinct,result");
         int count = 0;
         for (; std::getline(rows, line); ++count) {
             const auto f = Fields(line);
-            ASSERT_EQ(f.size(), 5U) << line;
+            ASSERT_EQ(f.size(), 6U) << line;
             ModelState model;
             InitRunParameters(model);
             model.A = {{{1.0, coefficients.a12}, {coefficients.a21, 1.0}}};
@@ -445,22 +448,31 @@ TEST_F(BatchProgram, TheOutcomeMapIsTheModelsTrialFromEachStart) {
             EXPECT_EQ(f[3], OutcomeName(OutcomeOf(model))) << line;
             const char* extinct[] = {"2", "1", "both", "none"};
             EXPECT_EQ(f[4], extinct[static_cast<int>(EndStateOf(model.N))]) << line;
+            EXPECT_EQ(f[5], ResultName(ResultOf({std::stod(f[0]), std::stod(f[1])}, model.N,
+                                                OutcomeOf(model))))
+                << line;
         }
         EXPECT_EQ(count, 100);
     }
 }
 
-TEST_F(BatchProgram, RunsFollowOneMillisecondApartAndTheSummaryCountsThemAll) {
-    // Three runs from the day's last millisecond: seeds 86399999, 0 and 1, each run's trials
-    // those of a run of its own seed.
+TEST_F(BatchProgram, EachRunsRowsReproduceItsRunAndTheSummaryCountsThemAll) {
+    // Three runs from the day's last millisecond: the first keeps it, each run's trials are
+    // those of a run of the seed its rows give.
     const fs::path summary = dir_ / "summary.csv";
     const Result runs =
         Run("--batch --scenario comp-severe --trials 10 --seed 86399999 --runs 3 "
             "--csv - --summary " +
             summary.string());
     ASSERT_EQ(runs.status, 0) << runs.err;
+    std::vector<std::string> seeds;
+    std::stringstream rows(runs.out);
+    for (std::string row; std::getline(rows, row);)
+        if (const auto f = Fields(row); f[0] == "1") seeds.push_back(f[1]);
+    ASSERT_EQ(seeds.size(), 3U);
+    EXPECT_EQ(seeds[0], "86399999");
     std::string expected;
-    for (const char* seed : {"86399999", "0", "1"}) {
+    for (const std::string& seed : seeds) {
         const Result one = Run(std::string("--batch --scenario comp-severe --trials 10 --csv - "
                                            "--seed ") +
                                seed);
@@ -478,8 +490,17 @@ TEST_F(BatchProgram, RunsFollowOneMillisecondApartAndTheSummaryCountsThemAll) {
     std::stringstream table(Read(summary));
     std::getline(table, line);
     EXPECT_EQ(line, "outcome,trials,share,low95,high95");
-    for (const char* outcome :
-         {"species 2 extinct", "species 1 extinct", "both extinct", "neither"}) {
+    trials = std::stringstream(runs.out);
+    std::getline(trials, line);
+    while (std::getline(trials, line)) {
+        const auto f = Fields(line);
+        ++ends[ResultName(ResultOf({std::stod(f[5]), std::stod(f[6])},
+                                   {std::stod(f[7]), std::stod(f[8])},
+                                   f[10] == "capacity" ? Outcome::Capacity : Outcome::Limit))];
+    }
+    for (const char* outcome : {"species 2 extinct", "species 1 extinct", "both extinct", "neither",
+                                "species 1 won", "species 2 won", "both alive", "reached capacity",
+                                "started below 0.01", "started at 0.9 or above"}) {
         ASSERT_TRUE(std::getline(table, line));
         const auto f = Fields(line);
         ASSERT_EQ(f.size(), 5U) << line;
@@ -490,6 +511,7 @@ TEST_F(BatchProgram, RunsFollowOneMillisecondApartAndTheSummaryCountsThemAll) {
         EXPECT_EQ(std::stod(f[3]), share.low95) << line;
         EXPECT_EQ(std::stod(f[4]), share.high95) << line;
     }
+    EXPECT_FALSE(std::getline(table, line)) << line;
 }
 
 // The peak resident memory of the program run in a shell of its own, in KiB.
@@ -512,6 +534,43 @@ long PeakKibibytes(const std::string& command) {
     ::close(pipeEnds[0]);
     ::waitpid(child, nullptr, 0);
     return peak;
+}
+
+// The text chunks of a PNG, keyword to text, read by the format's own framing.
+std::map<std::string, std::string> PngTexts(const std::string& png) {
+    std::map<std::string, std::string> texts;
+    const auto word = [&png](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = value << 8 | static_cast<unsigned char>(png.at(at + i));
+        return value;
+    };
+    for (std::size_t at = 8; at + 12 <= png.size(); at += 12 + word(at)) {
+        if (png.compare(at + 4, 4, "tEXt") != 0) continue;
+        const std::string data = png.substr(at + 8, word(at));
+        const std::size_t nul = data.find('\0');
+        texts[data.substr(0, nul)] = data.substr(nul + 1);
+    }
+    return texts;
+}
+
+TEST_F(BatchProgram, ASavedPlotSaysWhatItShows) {
+    const fs::path png = dir_ / "plot.png";
+    const Result result =
+        Run("--batch --scenario comp-severe --a12 1.2 --a21 1.9 --seed 43200000 "
+            "--isoclines --outcome-map --grid 20 --png " +
+            png.string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::map<std::string, std::string> texts = PngTexts(Read(png));
+    EXPECT_EQ(texts["Software"].rfind("Morvanta ", 0), 0U) << texts["Software"];
+    texts.erase("Software");
+    const std::map<std::string, std::string> expected{{"Title", "Phase plane"},
+                                                      {"Scenario", "Comp Severe"},
+                                                      {"Case", "the winner depends on the start"},
+                                                      {"Coefficients", "a12 1.2, a21 1.9"},
+                                                      {"Options", "isoclines, outcome map"},
+                                                      {"Seed", "43200000"}};
+    EXPECT_EQ(texts, expected);
 }
 
 TEST_F(BatchProgram, MemoryDoesNotGrowWithTheRuns) {

@@ -13,6 +13,7 @@
 #include "plot/isoclines.h"
 #include "plot/outcome_shading.h"
 #include "plot/plot_point.h"
+#include "session/link_setup.h"
 #include "tests/ui/qt/form_fixture.h"
 
 namespace morvanta::testkit {
@@ -55,8 +56,9 @@ private slots:
             if (!action->isSeparator()) items << action->text();
         QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
                                      "Show Isoclines", "Tally Outcomes", "Outcome Shapes",
-                                     "Show Outcome Map", "Coefficients…", "Show Time Course",
-                                     "Show Direction Field"}));
+                                     "Show Outcome Map", "Reset Shares", "Coefficients…",
+                                     "Show Time Course", "Show Direction Field", "Axis Numbers",
+                                     "Label Isoclines", "Show Caption", "Zoom", "Pace"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
@@ -113,7 +115,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
         QCOMPARE(lines.size(), 3);  // header, one trial, and the last line's end
-        QVERIFY2(lines[1].startsWith("1,43200000,1,1.5,1.5,") && lines[1].endsWith(",675,extinct"),
+        QVERIFY2(lines[1].startsWith("1,43200000,1,1.5,1.5,") &&
+                     lines[1].endsWith(",675,extinct,1,comp-severe"),
                  qPrintable(lines[1]));
     }
 
@@ -125,10 +128,8 @@ private slots:
 
         Choose(form_->Menu().ShowIsoclines);
         QVERIFY(form_->Menu().ShowIsoclines->isChecked());
-        QCOMPARE(form_->MapBox->Image(), designed);  // until the empty plot is drawn again
-        QTest::mouseClick(form_->MapBox, Qt::LeftButton, {}, QPoint(300, 300));
-        QVERIFY(CountOf(form_->MapBox->Image(), Muted) > 500);
-        QCOMPARE(PlotColor(*form_, 128, 268), Muted);  // the saddle's rim at (0.36, 0.36)
+        QVERIFY(CountOf(form_->MapBox->Image(), Muted) > 500);  // at once, between runs
+        QCOMPARE(PlotColor(*form_, 128, 268), Muted);           // the saddle's rim at (0.36, 0.36)
         QCOMPARE(PlotColor(*form_, 128, 272), testkit::NavyColor);  // the saddle is hollow
 
         Run(ItemOf(Scenario::CompSevere));             // the run's empty plot has them too
@@ -167,9 +168,30 @@ private slots:
         // lost species 1, 0 of 2 is 0% .. 66% by Wilson's interval.
         QCOMPARE(LogLines(),
                  QStringList({"Normal End of Job", "Normal End of Job",
-                              "Extinct: sp.2 0, sp.1 1, both 0, neither 0",
-                              "Shares (2 trials): sp.2 0% (0-66), sp.1 100% (34-100), both 0% "
-                              "(0-66), neither 0% (0-66)"}));
+                              "Comp Severe: the winner depends on the start", "Seed 43200000",
+                              "Results: sp.1 won 0, sp.2 won 1, both alive 0, reached 0.9 0, "
+                              "start <0.01 0, start >=0.9 0",
+                              "Shares (2 trials): sp.1 won 0% (0-66), sp.2 won 100% (34-100), "
+                              "both alive 0% (0-66), reached 0.9 0% (0-66), start <0.01 0% "
+                              "(0-66), start >=0.9 0% (0-66)"}));
+    }
+
+    void theCommandLineSetsTheWindowUpAndSaysWhatItLeftOut() {
+        form_->OpenWithSetup(*ReadWindowArguments({"--scenario", "comp-mild", "--seed", "0",
+                                                   "--isoclines", "--direction-field", "--a12",
+                                                   "0.5", "--a21", "0.7", "--runs", "3"}));
+        QCOMPARE(form_->RadioGroup2->ItemIndex(), ItemOf(Scenario::CompMild));
+        QVERIFY(form_->Menu().ShowIsoclines->isChecked());
+        QVERIFY(form_->Menu().Lesson().ShowDirectionField->isChecked());
+        QVERIFY(!form_->Menu().ShowOutcomeMap->isChecked());
+        QCOMPARE(LogLines(), QStringList({"Command line: ignored --runs=3"}));
+        form_->RadioGroup1->SetItemIndex(OneTrialItem);
+        QTest::mouseClick(form_->BitBtn1, Qt::LeftButton);
+        // The first run takes the command line's seed and coefficients.
+        const TrialRecord& trial = form_->Menu().Records().front();
+        QCOMPARE(trial.seed, 0U);
+        QCOMPARE(trial.a12, 0.5);
+        QCOMPARE(LogLines().last(), QString("Comp Mild: the two species coexist"));
     }
 };
 
