@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include "session/png_file.h"
 #include "session/png_texts.h"
@@ -17,7 +18,11 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
       plot_(plot),
       menu_(NewMenu()),
       session_(plot, [&scenario] { return scenario.ItemIndex(); }),
-      lesson_(menu_, owner, session_) {}
+      lesson_(menu_, owner, session_) {
+    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
+    AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
+}
 
 HMENU PlotMenu::NewMenu() {
     HMENU menu = CreatePopupMenu();
@@ -30,6 +35,7 @@ HMENU PlotMenu::NewMenu() {
     AppendMenuW(menu, MF_STRING, TallyOutcomesId, L"Tall&y Outcomes");
     AppendMenuW(menu, MF_STRING, OutcomeShapesId, L"Outcome &Shapes");
     AppendMenuW(menu, MF_STRING, ShowOutcomeMapId, L"Show Outcome &Map");
+    AppendMenuW(menu, MF_STRING, ResetSharesId, L"&Reset Shares");
     return menu;  // the lesson's items follow
 }
 
@@ -41,29 +47,30 @@ int PlotMenu::Track(POINT screen) {
 }
 
 bool* PlotMenu::Option(int item) {
-    PlotOptions& options = session_.options;
-    switch (item) {
-        case ShowIsoclinesId:
-            return &options.isoclines;
-        case TallyOutcomesId:
-            return &options.tallyOutcomes;
-        case OutcomeShapesId:
-            return &options.outcomeShapes;
-        case ShowOutcomeMapId:
-            return &options.outcomeMap;
-        default:
-            return nullptr;
-    }
+    constexpr std::pair<int, bool PlotOptions::*> items[] = {
+        {ShowIsoclinesId, &PlotOptions::isoclines},
+        {TallyOutcomesId, &PlotOptions::tallyOutcomes},
+        {OutcomeShapesId, &PlotOptions::outcomeShapes},
+        {ShowOutcomeMapId, &PlotOptions::outcomeMap},
+        {AxisNumbersId, &PlotOptions::axisTicks},
+        {LabelIsoclinesId, &PlotOptions::labelledIsoclines}};
+    for (const auto& [id, option] : items)
+        if (id == item) return &(session_.options.*option);
+    return nullptr;
 }
 
-void PlotMenu::Do(int item) {
+bool PlotMenu::Do(int item) {
     if (bool* option = Option(item)) {
         *option = !*option;
         CheckMenuItem(menu_, static_cast<UINT>(item),
                       static_cast<UINT>(MF_BYCOMMAND | (*option ? MF_CHECKED : MF_UNCHECKED)));
-        return;
+        const bool onEmptyPlot = item != TallyOutcomesId && item != OutcomeShapesId;
+        return onEmptyPlot && session_.RedrawsOn(PlotChange::EmptyPlotOption);
     }
     switch (item) {
+        case ResetSharesId:
+            session_.ResetShares();
+            break;
         case CopyPlotId:
             CopyPlot();
             break;
@@ -73,10 +80,14 @@ void PlotMenu::Do(int item) {
         case SaveTrialsId:
             SaveTrials();
             break;
+        case LessonMenu::ShowDirectionFieldId:
+            lesson_.Do(item);
+            return session_.RedrawsOn(PlotChange::EmptyPlotOption);
         default:
             lesson_.Do(item);  // nothing when the menu closed with nothing chosen
             break;
     }
+    return false;
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {

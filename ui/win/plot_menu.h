@@ -31,10 +31,7 @@ public:
     template <class Clear>
     void Popup(POINT screen, Clear clear) {
         const int chosen = Track(screen);
-        if (chosen == ClearPlotId)
-            clear();
-        else
-            Do(chosen);
+        if (chosen == ClearPlotId || Do(chosen)) clear();
     }
 
     const PlotSession& Session() const { return session_; }
@@ -54,10 +51,15 @@ private:
         OutcomeShapesId,
         ShowOutcomeMapId,
         SavePlotId,
+        ResetSharesId = 321,
+        AxisNumbersId,
+        LabelIsoclinesId,
     };
     static HMENU NewMenu();
     int Track(POINT screen);
-    void Do(int item);
+    // Does the item; returns whether the empty plot is to be drawn again at once, so that the
+    // class never sees the plot as it was before the change.
+    bool Do(int item);
     // The session's option an item switches, or none.
     bool* Option(int item);
     void CopyPlot() const;
