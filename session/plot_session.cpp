@@ -6,6 +6,7 @@
 #include "core/driver/scenario_isoclines.h"
 #include "plot/axis_ticks.h"
 #include "plot/phase_plot.h"
+#include "session/plot_description.h"
 
 namespace morvanta {
 
@@ -13,6 +14,7 @@ PlotSession::PlotSession(PlotSurface& plot, std::function<int()> scenarioItem)
     : plot_(plot), scenarioItem_(std::move(scenarioItem)) {}
 
 void PlotSession::DrawOverEmptyPlot() {
+    runShown_ = false;
     shownSeed_.reset();
     const Scenario scenario = SelectedScenario();
     if (options.outcomeMap)  // under everything else
@@ -50,6 +52,7 @@ std::optional<std::uint32_t> PlotSession::LastSeed() const {
 
 void PlotSession::RunFinished(RunOutlets& outlets, bool complete) {
     hasRun_ = true;
+    runShown_ = true;
     const std::vector<TrialRecord>& records = table_.Records();
     if (!complete) return;
     // The session's shares count every run of the run's system, the tally shown or not.
@@ -74,6 +77,22 @@ void LogRunEnd(RunOutlets& outlets, const PlotOptions& options, Scenario scenari
 }
 
 std::string PlotSession::TrialsCsv() const { return TrialsCsvText(table_.Records()); }
+
+std::string PlotSession::Description(const std::string& scenarioCaption) {
+    const Scenario scenario =
+        runShown_ && !Records().empty() ? Records().front().scenario : SelectedScenario();
+    PlotContent content;
+    content.scenarioCaption = scenarioCaption;
+    content.system = FixedSystemOf(scenario, overrides);
+    content.isoclines = options.isoclines;
+    content.directionField = options.directionField;
+    content.axisNumbers = options.axisTicks;
+    if (options.outcomeMap)
+        content.outcomeMap = ScenarioOutcomeMap(maps_, scenario, overrides, WindowMapGrid);
+    if (TakesOverrides(scenario)) content.ownCoefficients = overrides.coefficients;
+    if (runShown_) content.run = &Records();
+    return PlotDescription(content);
+}
 
 OffDiagonal PlotSession::ShownCoefficients() const {
     if (overrides.coefficients) return *overrides.coefficients;

@@ -80,6 +80,8 @@ public:
     std::optional<std::uint32_t> ShownSeed() const { return shownSeed_; }
     // The last run's trials as the batch mode's --csv writes them.
     std::string TrialsCsv() const;
+    // What the plot shows now in words, the scenario named by its caption in the edition.
+    std::string Description(const std::string& scenarioCaption);
 
     // The coefficients a dialog starts from: the teacher's own, else the selected scenario's
     // (the severe ones for the scenario that draws its own).
@@ -92,6 +94,7 @@ private:
     OutcomeMaps maps_;       // each made once, when the empty plot first needs it
     SessionCounts session_;  // every run's trials, by scenario and coefficients
     bool hasRun_ = false;
+    bool runShown_ = false;  // the last run's trials are on the plot
     std::optional<std::uint32_t> shownSeed_;
 };
 

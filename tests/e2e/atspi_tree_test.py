@@ -53,9 +53,10 @@ def has_role(node, role):
     return node.get_role_name() in {role} | NEWER_ROLE_NAMES.get(role, set())
 
 
-def find(root, role, name):
+def find(root, role, name, prefix=False):
     root.clear_cache()
-    return next((n for _, n in walk(root) if has_role(n, role) and n.get_name() == name), None)
+    return next((n for _, n in walk(root) if has_role(n, role) and (
+        n.get_name().startswith(name) if prefix else n.get_name() == name)), None)
 
 
 def key(name):
@@ -98,7 +99,7 @@ def main():
             key("Menu")
             first = wait_for("the plot menu", focused_item)
             assert first.get_name() == "Copy Plot", f"the menu opened on {first.get_name()!r}"
-            return find(first.get_parent(), "menu item", "Outcome Shapes")
+            return find(first.get_parent(), "menu item", "Outcome Shapes", prefix=True)
 
         window_id = wait_for("the X window", lambda: subprocess.run(
             ["xdotool", "search", "--pid", str(window.pid), "--name", "^Morvanta$"],
@@ -113,9 +114,11 @@ def main():
         if bridge_tells_checkable:
             assert shapes.get_state_set().contains(Atspi.StateType.CHECKABLE), \
                 "Outcome Shapes does not tell that it can be checked"
+        else:  # the name tells it
+            assert shapes.get_name() == "Outcome Shapes, off", shapes.get_name()
         for _ in range(12):
             before = focused_item().get_name()
-            if before == "Outcome Shapes":
+            if before.startswith("Outcome Shapes"):
                 break
             key("Down")
             wait_for("the next menu item", lambda: focused_item().get_name() != before)

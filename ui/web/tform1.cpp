@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "core/driver/run_summary.h"
 #include "core/driver/time_course.h"
 #include "core/system_clock.h"
 #include "plot/phase_plot.h"
@@ -33,7 +32,8 @@ void TForm1::FormCreate() { PaintB(); }
 void TForm1::PaintB() {
     PlotArea(plot, OuterWidth, OuterHeight);
     session.DrawOverEmptyPlot();
-    description_ = EmptyPlotText();
+    description_ =
+        session.Description(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)]);
 }
 
 void TForm1::BitBtn1Click() {
@@ -61,8 +61,8 @@ bool TForm1::AdvanceRun(double budgetMs, int maxSteps) {
     run_.reset();
     session.RunFinished(outlets);
     if (!session.Records().empty()) lastSeed_ = session.Records().front().seed;
-    description_ = RunSummaryText(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)],
-                                  session.Records());
+    description_ =
+        session.Description(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)]);
     return true;
 }
 

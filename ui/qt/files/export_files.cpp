@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "core/driver/time_course.h"
 #include "ui/qt/files/output_file.h"
 
 namespace morvanta {
@@ -9,6 +10,12 @@ namespace morvanta {
 std::string SaveTrialsCsv(const std::string& path, const std::vector<TrialRecord>& records) {
     std::ostringstream text;
     WriteTrialsCsv(text, records);
+    return WriteOutputFile(path, text.str());
+}
+
+std::string SaveTimeCourseCsv(const std::string& path, const std::vector<TrialRecord>& records) {
+    std::ostringstream text;
+    WriteTimeCourseCsv(text, TimeCoursesOf(records));
     return WriteOutputFile(path, text.str());
 }
 

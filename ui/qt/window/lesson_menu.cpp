@@ -38,6 +38,7 @@ void LessonMenu::OpenTimeCourse() {
     timeCourse_->ShowTrials(lastRun_);
     timeCourse_->show();
     timeCourse_->raise();
+    timeCourse_->activateWindow();
 }
 
 }  // namespace morvanta

@@ -48,6 +48,10 @@ public:
     void ShowSessionOptions();
     // Opens the menu over the plot with its first item active, as the keyboard opens it.
     void PopupOverPlot();
+    // What the plot shows now in words, the scenario named by its caption.
+    std::string Description(const std::string& scenarioCaption) {
+        return session_.Description(scenarioCaption);
+    }
     // The trials of the last run.
     const std::vector<TrialRecord>& Records() const { return session_.Records(); }
     // What the items do to the runs and the plot.

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
@@ -17,11 +18,11 @@
 #include <utility>
 
 #include "core/driver/run_driver.h"
-#include "core/driver/run_summary.h"
 #include "core/driver/step_pace.h"
 #include "plot/phase_plot.h"
 #include "plot/zoom.h"
 #include "session/plot_caption.h"
+#include "session/plot_description.h"
 #include "ui/qt/screen/frame_watcher.h"
 #include "ui/qt/screen/paced_screen.h"
 #include "ui/qt/widgets/accessible_role.h"
@@ -112,6 +113,13 @@ TForm1::TForm1(QWidget* parent)
     CreateControls();
     plotMenu_ = new PlotMenu(*MapBox, *RadioGroup2, this);
     connect(plotMenu_->ClearPlot, &QAction::triggered, this, &TForm1::PaintB);
+    DescribePlot = new QAction("Describe Plot", plotMenu_);
+    const QList<QAction*> items = plotMenu_->Menu()->actions();
+    plotMenu_->Menu()->insertAction(items.value(items.indexOf(plotMenu_->ClearPlot) + 1),
+                                    DescribePlot);
+    connect(DescribePlot, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowPlotDescription(); }); });
+    announcer_ = new Announcer(*client_);
     // Between runs the empty plot answers a change at once (during a run the menu and the
     // groups wait for its end).
     const auto redraw = [this](PlotChange change) {
@@ -130,6 +138,7 @@ TForm1::TForm1(QWidget* parent)
     Caption->hide();
     PlaceCaption();
     DescribeForAssistiveTechnology();
+    SpeakOptions();
     // Scroll bars appear once the window is smaller than what the controls need.
     client_->setMinimumSize(scale_(ControlsExtent.width()), scale_(ControlsExtent.height()));
     setWidget(client_);
@@ -348,6 +357,47 @@ void TForm1::DescribeForAssistiveTechnology() {
     Memo1->setAccessibleName("Log");
 }
 
+void TForm1::SpeakOptions() {
+    const QList<QAction*> options = {
+        plotMenu_->ShowIsoclines, plotMenu_->TallyOutcomes,
+        plotMenu_->OutcomeShapes, plotMenu_->ShowOutcomeMap,
+        plotMenu_->AxisNumbers,   plotMenu_->LabelIsoclines,
+        plotMenu_->ShowCaption,   plotMenu_->Lesson().ShowDirectionField};
+    for (QAction* option : options) {
+        const QString caption = option->text();
+        connect(option, &QAction::toggled, this, [this, caption](bool on) {
+            announcer_->Announce(caption + (on ? ", on" : ", off"));
+        });
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // This bridge tells a menu item's check but not that it can be checked, so an option
+        // that is off sounds like a command: its name says its state, shown only while
+        // assistive technology listens.
+        connect(plotMenu_->Menu(), &QMenu::aboutToShow, option, [option, caption] {
+            option->setText(QAccessible::isActive()
+                                ? caption + (option->isChecked() ? ", on" : ", off")
+                                : caption);
+        });
+#endif
+    }
+}
+
+QString TForm1::ScenarioCaption() const {
+    return RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
+}
+
+QString TForm1::PlotDescriptionText() const {
+    return QString::fromStdString(plotMenu_->Description(ScenarioCaption().toStdString()));
+}
+
+void TForm1::ShowPlotDescription() {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, "Plot Description", PlotDescriptionText(),
+                                QMessageBox::Ok, this);
+    box->setObjectName("PlotDescription");
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void TForm1::SetTabOrder() {
     // Tab visits Start, End, the "Fixed" group, its selected item, the two number boxes, the
     // log and the selected item of "Trials". Unselected items are not tab stops, so the
@@ -383,7 +433,7 @@ void TForm1::PaintB() {
         const QSize outer = OuterSize();
         PlotArea(*MapBox, outer.width(), outer.height());
         plotMenu_->DrawOverEmptyPlot();
-        MapBox->setAccessibleDescription(QString::fromStdString(EmptyPlotText()));
+        MapBox->setAccessibleDescription(PlotDescriptionText());
         UpdateCaption();
     });
 }
@@ -408,11 +458,13 @@ void TForm1::BitBtn1Click() {
                                            outer.height(), plotMenu_->Observer());
         }
         if (firstRunClock_ && clock_ == &*firstRunClock_) clock_ = &systemClock_;
+        // The boxes' last numbers are told before the run's end is.
+        for (NumberBox* box : {Edit1, Edit2}) box->SetQuiet(false);
         plotMenu_->RunFinished(outlets, complete);
         UpdateCaption();  // with the run's seed
-        const QString scenario = RadioGroup2->Item(RadioGroup2->ItemIndex())->text();
-        MapBox->setAccessibleDescription(
-            QString::fromStdString(RunSummaryText(scenario.toStdString(), plotMenu_->Records())));
+        MapBox->setAccessibleDescription(PlotDescriptionText());
+        announcer_->Announce(QString::fromStdString(
+            RunEndAnnouncement(ScenarioCaption().toStdString(), plotMenu_->Records(), complete)));
     });
 }
 

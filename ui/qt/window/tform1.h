@@ -9,6 +9,7 @@
 #include "core/system_clock.h"
 #include "core/uniform_random.h"
 #include "session/link_setup.h"
+#include "ui/qt/widgets/announcer.h"
 #include "ui/qt/widgets/caption_box.h"
 #include "ui/qt/widgets/glyph_button.h"
 #include "ui/qt/widgets/plain_widgets.h"
@@ -57,6 +58,10 @@ public:
     CaptionBox* Caption = nullptr;
     // The plot's right-button menu.
     PlotMenu& Menu() const { return *plotMenu_; }
+    // What the plot shows now, in words.
+    QString PlotDescriptionText() const;
+    // The plot menu's item that shows the description in a dialog.
+    QAction* DescribePlot = nullptr;
 
     // The controls, named as in the window's design.
     QLabel* Label3 = nullptr;
@@ -92,6 +97,11 @@ private:
     void SetTabOrder();
     // Names, roles and labels for screen readers; the plot's description follows its content.
     void DescribeForAssistiveTechnology();
+    // The plot menu's options say when they are switched and, where the toolkit's bridge does
+    // not tell that they can be checked, carry their state in their names.
+    void SpeakOptions();
+    void ShowPlotDescription();
+    QString ScenarioCaption() const;
     // Whether a key sent to the object is one of the window's own controls' keys.
     bool IsOwnControl(QObject* watched) const;
     // The window's own keys; each returns whether it took the key.
@@ -122,6 +132,7 @@ private:
     std::vector<Designed> designed_;
     QWidget* client_;
     PlotMenu* plotMenu_ = nullptr;
+    Announcer* announcer_ = nullptr;
     SystemClock systemClock_;
     const ClockSource* clock_ = &systemClock_;
     std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run

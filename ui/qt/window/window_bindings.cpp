@@ -8,6 +8,18 @@ namespace morvanta {
 // Each outlet hands control to the toolkit, which may catch an error in an event it
 // delivers meanwhile; the run ends there, as with an error of its own.
 
+EditOutlets::EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log)
+    : trial_(trial), step_(step), log_(log) {
+    trial_.SetQuiet(true);
+    step_.SetQuiet(true);
+}
+
+// Their last numbers are then their texts.
+EditOutlets::~EditOutlets() {
+    trial_.SetQuiet(false);
+    step_.SetQuiet(false);
+}
+
 // A trial's start, or the run's end, brings the boxes' texts up to date.
 void EditOutlets::ShowTrialNumber(int n) {
     step_.SyncText();

@@ -31,8 +31,11 @@ private:
 // The run's outlets are the two number boxes, repainted at once, and the log box.
 class EditOutlets : public RunOutlets {
 public:
-    EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log)
-        : trial_(trial), step_(step), log_(log) {}
+    // The boxes are quiet for assistive technology while the outlets last, a run's time.
+    EditOutlets(NumberBox& trial, NumberBox& step, QPlainTextEdit& log);
+    ~EditOutlets() override;
+    EditOutlets(const EditOutlets&) = delete;
+    EditOutlets& operator=(const EditOutlets&) = delete;
     void ShowTrialNumber(int n) override;
     void ShowStepNumber(int n) override;
     void AppendLog(const std::string& line) override;

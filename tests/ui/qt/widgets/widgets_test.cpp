@@ -19,15 +19,16 @@ QImage Look(QWidget& widget) {
 }
 
 // The look of a plain line edit with the same text, size, font and style.
-QImage PlainLook(const NumberBox& box) {
+QImage PlainLook(const NumberBox& box, const QString& text) {
     QLineEdit plain;
     plain.setStyle(box.style());
     plain.setFont(box.font());
     plain.setTextMargins(box.textMargins());
     plain.resize(box.size());
-    plain.setText(box.text());
+    plain.setText(text);
     return Look(plain);
 }
+QImage PlainLook(const NumberBox& box) { return PlainLook(box, box.text()); }
 
 }  // namespace
 
@@ -67,6 +68,21 @@ private slots:
             QCOMPARE(box.text(), QString::number(n));
             QCOMPARE(Look(box), PlainLook(box));
         }
+    }
+
+    // A quiet box may not have taken the number as its text yet; it looks the same.
+    void quietNumberBoxLooksLikeALineEdit() {
+        NumberBox box;
+        box.setFont(DesignFont(ProportionalGothic, 13));
+        box.resize(40, 21);
+        box.SetQuiet(true);
+        for (int n : {1, 1000, 10, 999, 7}) {
+            box.ShowNumber(n);
+            QCOMPARE(box.ShownText(), QString::number(n));
+            QCOMPARE(Look(box), PlainLook(box, QString::number(n)));
+        }
+        box.SetQuiet(false);
+        QCOMPARE(box.text(), QString("7"));
     }
 
     void typedTextIsPaintedByTheLineEdit() {

@@ -3,6 +3,7 @@
 // pixel, and none of them changing the window until it is used.
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -45,16 +46,24 @@ private:
         QVERIFY(QTest::qWaitFor([&] { return !Lesson().Dialog(); }, PatienceMs));
     }
     QStringList LogLines() const { return form_->Memo1->toPlainText().split('\n'); }
-    // The batch mode's picture of the same run.
-    QImage BatchPicture(QStringList arguments, const QString& option) {
+    // The file the batch mode writes for the option, for the same run; empty if it failed.
+    QString BatchFile(QStringList arguments, const QString& option, const QString& name) {
         const QString program = qEnvironmentVariable("MORVANTA_PROGRAM");
-        const QString png = dir_.filePath("batch.png");
+        const QString file = dir_.filePath(name);
         arguments << "--batch"
-                  << "--seed" << QString::number(Seed) << option << png;
+                  << "--seed" << QString::number(Seed) << option << file;
         QProcess batch;
         batch.start(program, arguments);
         if (!batch.waitForFinished(60'000) || batch.exitCode() != 0) return {};
-        return QImage(png).convertToFormat(QImage::Format_RGB32);
+        return file;
+    }
+    QImage BatchPicture(QStringList arguments, const QString& option) {
+        return QImage(BatchFile(arguments, option, "batch.png"))
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -125,6 +134,13 @@ private slots:
         QCOMPARE(window->Image(), BatchPicture({"--scenario", "1"}, "--time-course-png"));
         const QColor bright = ToQColor(Species1Color);
         QVERIFY(CountOf(window->Image(), bright) > 100);
+        // Its menu saves the table --time-course writes; a name typed bare gets ".csv".
+        window->SetFileChooser(
+            [this](const QString&, const QString&) { return dir_.filePath("course"); });
+        window->SaveTimeCourse->trigger();
+        const QByteArray saved = Contents(dir_.filePath("course.csv"));
+        QVERIFY(saved.startsWith("trial,"));
+        QCOMPARE(saved, Contents(BatchFile({"--scenario", "1"}, "--time-course", "batch.csv")));
 
         // The next run's trials replace them once it is over.
         const QImage before = window->Image().copy();
@@ -132,6 +148,8 @@ private slots:
         QVERIFY(window->Image() != before);
         QCOMPARE(window->Image(),
                  BatchPicture({"--scenario", "2", "--trials", "1"}, "--time-course-png"));
+        QTest::keyClick(window->Figure(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 

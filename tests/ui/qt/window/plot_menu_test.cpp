@@ -54,11 +54,12 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) items << action->text();
-        QCOMPARE(items, QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
-                                     "Show Isoclines", "Tally Outcomes", "Outcome Shapes",
-                                     "Show Outcome Map", "Reset Shares", "Coefficients…",
-                                     "Show Time Course", "Show Direction Field", "Axis Numbers",
-                                     "Label Isoclines", "Show Caption", "Zoom", "Pace"}));
+        QCOMPARE(items,
+                 QStringList({"Copy Plot", "Save Plot As…", "Save Trials As…", "Clear Plot",
+                              "Describe Plot", "Show Isoclines", "Tally Outcomes", "Outcome Shapes",
+                              "Show Outcome Map", "Reset Shares", "Coefficients…",
+                              "Show Time Course", "Show Direction Field", "Axis Numbers",
+                              "Label Isoclines", "Show Caption", "Zoom", "Pace"}));
         PlotMenu& m = form_->Menu();
         QVERIFY2(!m.SaveTrials->isEnabled(), "there is no run to save yet");
         QVERIFY(m.ShowIsoclines->isCheckable() && !m.ShowIsoclines->isChecked());
