@@ -192,6 +192,7 @@
     ['Show Direction Field', OptionField],
     null,
     ['Axis Numbers', OptionAxisNumbers], ['Label Isoclines', OptionLabelIsoclines],
+    ['Describe Plot', () => alert(text(_mv_description()))],
     null,
     ['Copy Link to This Setup', () => copyLink()],
   ];

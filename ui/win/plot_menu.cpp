@@ -16,12 +16,14 @@ namespace morvanta {
 PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     : owner_(owner),
       plot_(plot),
+      scenario_(scenario),
       menu_(NewMenu()),
       session_(plot, [&scenario] { return scenario.ItemIndex(); }),
       lesson_(menu_, owner, session_) {
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
     AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
+    AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
 }
 
 HMENU PlotMenu::NewMenu() {
@@ -71,6 +73,9 @@ bool PlotMenu::Do(int item) {
         case ResetSharesId:
             session_.ResetShares();
             break;
+        case DescribePlotId:
+            DescribePlot();
+            break;
         case CopyPlotId:
             CopyPlot();
             break;
@@ -94,6 +99,15 @@ void PlotMenu::RunFinished(RunOutlets& outlets) {
     session_.RunFinished(outlets);
     EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
     lesson_.RunFinished();
+}
+
+void PlotMenu::DescribePlot() {
+    wchar_t caption[64] = {};
+    const int item = scenario_.ItemIndex();
+    if (item >= 0 && item < scenario_.ItemCount())
+        GetWindowTextW(scenario_.Item(item), caption, 64);
+    const std::wstring text = ToUtf16(session_.Description(ToUtf8(caption)));
+    MessageBoxW(owner_, text.c_str(), L"Describe Plot", MB_OK | MB_ICONINFORMATION);
 }
 
 void PlotMenu::CopyPlot() const {

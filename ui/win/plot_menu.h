@@ -54,6 +54,7 @@ private:
         ResetSharesId = 321,
         AxisNumbersId,
         LabelIsoclinesId,
+        DescribePlotId,
     };
     static HMENU NewMenu();
     int Track(POINT screen);
@@ -62,6 +63,8 @@ private:
     bool Do(int item);
     // The session's option an item switches, or none.
     bool* Option(int item);
+    // The plot's description in a box, for a screen reader or a pupil who cannot see it.
+    void DescribePlot();
     void CopyPlot() const;
     void SavePlot() const;
     std::vector<std::uint8_t> PlotPng() const;
@@ -72,6 +75,7 @@ private:
 
     HWND owner_;
     GdiPlotSurface& plot_;
+    const RadioGroup& scenario_;
     HMENU menu_;
     PlotSession session_;
     LessonMenu lesson_;
