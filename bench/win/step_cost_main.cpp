@@ -127,6 +127,14 @@ void Report(const char* what, const std::vector<double>& values) {
                 *high);
 }
 
+void ReportPercent(const char* what, const std::vector<double>& ratios) {
+    std::vector<double> percent;
+    for (double r : ratios) percent.push_back(r * 100);
+    const auto [low, high] = std::minmax_element(percent.begin(), percent.end());
+    std::printf("%-38s median of runs %7.0f %%  (runs %.0f .. %.0f)\n", what, Median(percent), *low,
+                *high);
+}
+
 }  // namespace
 }  // namespace morvanta
 
@@ -139,7 +147,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     form.Show(SW_SHOWNORMAL);
     BoxOutlets drawn(*form.Edit1, *form.Edit2, form.Memo1);
     EditTextOutlets edits(form);
-    std::vector<double> drawnBox, drawnPlot, drawingSegments, editBox, editPlot, ratios;
+    std::vector<double> drawnBox, drawnPlot, drawingSegments, editBox, editPlot, ratios,
+        drawingRatios;
     for (int round = 0; round < rounds; ++round) {  // the two kinds of box in turn
         const RunCost own = TimedRun(form, drawn, clock);
         const RunCost edit = TimedRun(form, edits, clock);
@@ -149,6 +158,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         editBox.push_back(edit.box);
         editPlot.push_back(edit.plot);
         ratios.push_back(own.box / own.plot);
+        drawingRatios.push_back(own.box / own.drawingSegment);
     }
     std::printf("10 trials of \"Start Point\" a run, seed 0, %d runs of each box, mean per step:\n",
                 rounds);
@@ -157,11 +167,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Report("  a segment that draws (median)", drawingSegments);
     Report("edit: SetWindowText + UpdateWindow", editBox);
     Report("plot segment (with the edit)", editPlot);
-    std::vector<double> ratioPercent;
-    for (double r : ratios) ratioPercent.push_back(r * 100);
-    std::printf("%-38s median of runs %7.0f %%  (runs %.0f .. %.0f)\n", "drawn box / plot segment",
-                Median(ratioPercent), *std::min_element(ratioPercent.begin(), ratioPercent.end()),
-                *std::max_element(ratioPercent.begin(), ratioPercent.end()));
+    ReportPercent("drawn box / plot segment", ratios);
+    ReportPercent("drawn box / a segment that draws", drawingRatios);
     std::fflush(stdout);
     return 0;
 }

@@ -4,6 +4,7 @@ import os
 import queue
 import subprocess
 import threading
+import time
 
 BOUND = 120  # seconds: a generous bound on anything Wine does on a busy machine
 
@@ -18,9 +19,10 @@ class Window:
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
         self.focus, self.runs = None, None
-        self.id = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                                  "^Morvanta$"], capture_output=True, text=True,
-                                 timeout=BOUND).stdout.split()[0]
+        self.id = find_window("Morvanta")
+        self.activate()
+
+    def activate(self):
         subprocess.run(["xdotool", "windowactivate", "--sync", self.id], timeout=BOUND,
                        capture_output=True)
 
@@ -45,6 +47,14 @@ class Window:
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True, timeout=BOUND)
 
+    def type_in_dialog(self, title, text):
+        """Types into the focused box of the program's dialog of that title, then Enter."""
+        dialog = find_window(title)
+        subprocess.run(["xdotool", "windowactivate", "--sync", dialog], timeout=BOUND,
+                       capture_output=True)
+        subprocess.run(["xdotool", "type", "--clearmodifiers", text], check=True, timeout=BOUND)
+        self.keys("Return")
+
     def ended(self):
         """Waits for the program to end; its exit status."""
         while self.wait(lambda w: False):
@@ -68,6 +78,19 @@ class Window:
         return subprocess.run(["import", "-window", "root", "-crop",
                                f"{width}x{height}+{left + x}+{top + y}", "-depth", "8", "rgb:-"],
                               capture_output=True, check=True).stdout
+
+
+def find_window(title):
+    """The X window of that title, once it is shown. A search can fail part-way when another
+    window (a menu) goes away meanwhile; it is then made again, within the bound."""
+    deadline = time.monotonic() + BOUND
+    while True:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                f"^{title}$"], capture_output=True, text=True,
+                               timeout=BOUND).stdout.split()
+        if found or time.monotonic() > deadline:
+            return found[0]
+        time.sleep(0.1)
 
 
 def start_window_manager():

@@ -5,8 +5,9 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 
-from win_session import Window, png_pixels, start_window_manager
+from win_session import BOUND, Window, png_pixels, start_window_manager
 
 wine, probe, linux, cli = sys.argv[1:5]
 SEED = "43200000"
@@ -67,6 +68,17 @@ def plot_matches_linux(shown):
     return differing, white
 
 
+def wait_for_file(path):
+    """Whether the file appears, complete (its size steady), within the bound."""
+    deadline, size = time.monotonic() + BOUND, -1
+    while time.monotonic() < deadline:
+        if os.path.exists(path) and os.path.getsize(path) == size > 0:
+            return True
+        size = os.path.getsize(path) if os.path.exists(path) else -1
+        time.sleep(0.2)
+    return False
+
+
 def batch_png():
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "plot.png")
@@ -93,6 +105,28 @@ try:
         differing, white = plot_matches_linux(shown)
         check(differing == 0 and white > 100, f"seed {SEED}: {what} is Linux's batch PNG "
               f"({differing} pixels differ, {white} white)")
+    # Save Plot As... and Save Trials As... from the keyboard: the common file dialog, a name
+    # typed without its extension, which the dialog adds.
+    with tempfile.TemporaryDirectory() as folder:
+        for key, title, name, extension in (("p", "Save Plot As", "plot", ".png"),
+                                            ("t", "Save Trials As", "trials", ".csv")):
+            window.keys("shift+F10")
+            window.keys(key)
+            window.type_in_dialog(title, "Z:" + os.path.join(folder, name).replace("/", "\\"))
+            saved = os.path.join(folder, name + extension)
+            check(wait_for_file(saved), f"{title}: '{name}' is saved as {name + extension}")
+            window.activate()
+        if os.path.exists(os.path.join(folder, "plot.png")):
+            differing, white = plot_matches_linux(png_pixels(os.path.join(folder, "plot.png")))
+            check(differing == 0 and white > 100, f"the saved plot is Linux's batch PNG "
+                  f"({differing} pixels differ)")
+        if os.path.exists(os.path.join(folder, "trials.csv")):
+            reference = os.path.join(folder, "linux.csv")
+            subprocess.run([linux, "--batch", "--seed=" + SEED, "--csv=" + reference], check=True)
+            with open(os.path.join(folder, "trials.csv"), "rb") as saved, \
+                    open(reference, "rb") as expected:
+                check(saved.read() == expected.read(), "the saved trials are Linux's --csv bytes")
+
     # The plot menu from the keyboard: Shift+F10, then "Clear Plot" by its access key.
     window.keys("shift+F10")
     window.keys("l")

@@ -69,12 +69,14 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_plot_png(int* size) {
     return png.data();
 }
 
-// The plot options by number: 0 isoclines, 1 tally, 2 shapes, 3 outcome map, 4 direction field.
+// The plot options by number: 0 isoclines, 1 tally, 2 shapes, 3 outcome map, 4 direction field,
+// 5 axis numbers, 6 labelled isoclines.
 EMSCRIPTEN_KEEPALIVE int mv_option(int which, int set) {
     morvanta::PlotOptions& o = Form().session.options;
-    bool* const options[] = {&o.isoclines, &o.tallyOutcomes, &o.outcomeShapes, &o.outcomeMap,
-                             &o.directionField};
-    if (which < 0 || which >= 5) return 0;
+    bool* const options[] = {&o.isoclines,        &o.tallyOutcomes,  &o.outcomeShapes,
+                             &o.outcomeMap,       &o.directionField, &o.axisTicks,
+                             &o.labelledIsoclines};
+    if (which < 0 || which >= 7) return 0;
     if (set >= 0) *options[which] = set != 0;
     return *options[which] ? 1 : 0;
 }
@@ -88,6 +90,7 @@ EMSCRIPTEN_KEEPALIVE double mv_shown_coefficient(int which) {
 EMSCRIPTEN_KEEPALIVE const char* mv_set_coefficients_text(const char* a12, const char* a21) {
     return Handed(Form().SetCoefficients(a12, a21));
 }
+EMSCRIPTEN_KEEPALIVE void mv_reset_shares() { Form().session.ResetShares(); }
 EMSCRIPTEN_KEEPALIVE void mv_clear_coefficients() { Form().session.overrides.coefficients.reset(); }
 
 // The last run's time course drawn on a plot of its own; its pixels as RGBA bytes.

@@ -159,7 +159,8 @@
   // ---- The plot menu ----
   let menu = null, menuReturn = null;
   const menuOpen = () => menu !== null;
-  const OptionIsoclines = 0, OptionTally = 1, OptionShapes = 2, OptionMap = 3, OptionField = 4;
+  const OptionIsoclines = 0, OptionTally = 1, OptionShapes = 2, OptionMap = 3, OptionField = 4,
+    OptionAxisNumbers = 5, OptionLabelIsoclines = 6;
   const option = (which, set = -1) => _mv_option(which, set) === 1;
   function download(name, type, bytes) {
     const a = document.createElement('a');
@@ -184,10 +185,14 @@
     null,
     ['Show Isoclines', OptionIsoclines], ['Tally Outcomes', OptionTally],
     ['Outcome Shapes', OptionShapes], ['Show Outcome Map', OptionMap],
+    ['Reset Shares', () => _mv_reset_shares()],
     null,
     ['Coefficients…', () => openDialog()],
     ['Show Time Course', () => showTimeCourse(), !_mv_has_run()],
     ['Show Direction Field', OptionField],
+    null,
+    ['Axis Numbers', OptionAxisNumbers], ['Label Isoclines', OptionLabelIsoclines],
+    ['Describe Plot', () => alert(text(_mv_description()))],
     null,
     ['Copy Link to This Setup', () => copyLink()],
   ];
@@ -229,7 +234,7 @@
     }
     const x = at ? at[0] : 74, y = at ? at[1] : 90;
     menu.style.left = Math.min(x, 623 - 220) + 'px';
-    menu.style.top = Math.min(y, 610 - 330) + 'px';
+    menu.style.top = Math.min(y, 610 - 400) + 'px';
     form.appendChild(menu);
     menu.addEventListener('keydown', menuKey);
     menuEntries()[0].focus();

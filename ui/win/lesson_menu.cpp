@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/competition_system.h"
-#include "core/driver/scenario_direction_field.h"
 #include "core/driver/time_course.h"
 #include "ui/win/resource_ids.h"
 
@@ -42,8 +41,8 @@ void ShowCoefficient(HWND dialog, int box, double value) {
 
 }  // namespace
 
-LessonMenu::LessonMenu(HMENU menu, HWND owner, const RadioGroup& scenario)
-    : menu_(menu), owner_(owner), scenario_(scenario) {
+LessonMenu::LessonMenu(HMENU menu, HWND owner, PlotSession& session)
+    : menu_(menu), owner_(owner), session_(session) {
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu_, MF_STRING, CoefficientsId, L"C&oefficients\x2026");
     AppendMenuW(menu_, MF_STRING | MF_GRAYED, ShowTimeCourseId, L"Show Time Co&urse");
@@ -74,10 +73,10 @@ bool LessonMenu::Do(int item) {
             OpenTimeCourse();
             return true;
         case ShowDirectionFieldId: {
-            const bool checked =
-                (GetMenuState(menu_, ShowDirectionFieldId, MF_BYCOMMAND) & MF_CHECKED) != 0;
+            bool& shown = session_.options.directionField;
+            shown = !shown;
             CheckMenuItem(menu_, ShowDirectionFieldId,
-                          static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED)));
+                          static_cast<UINT>(MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED)));
             return true;
         }
         default:
@@ -85,30 +84,18 @@ bool LessonMenu::Do(int item) {
     }
 }
 
-void LessonMenu::DrawOverEmptyPlot(PlotSurface& surface, Scenario scenario) const {
-    if (GetMenuState(menu_, ShowDirectionFieldId, MF_BYCOMMAND) & MF_CHECKED)
-        DrawScenarioDirectionField(surface, scenario, overrides_);
-}
-
-void LessonMenu::RunFinished(const std::vector<TrialRecord>& records) {
-    lastRun_ = records;
+void LessonMenu::RunFinished() {
     EnableMenuItem(menu_, ShowTimeCourseId, MF_BYCOMMAND | MF_ENABLED);
     if (timeCourse_ && IsWindowVisible(timeCourse_)) OpenTimeCourse();
 }
 
 void LessonMenu::OpenDialog() {
-    // The dialog starts from the coefficients in use: the teacher's own, else the selected
-    // scenario's (the severe ones for the scenario that draws its own).
-    DialogState state{OffDiagonal{SevereCoefficient, SevereCoefficient}, std::nullopt};
-    if (overrides_.coefficients)
-        state.shown = *overrides_.coefficients;
-    else if (const auto system = FixedSystemOf(ScenarioFromItem(scenario_.ItemIndex())))
-        state.shown = {system->a12, system->a21};
+    DialogState state{session_.ShownCoefficients(), std::nullopt};
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
     const INT_PTR answer =
         DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_COEFFICIENTS), owner_,
                         &LessonMenu::DialogProc, reinterpret_cast<LPARAM>(&state));
-    if (answer == IDOK || answer == UsePresets) overrides_.coefficients = state.chosen;
+    if (answer == IDOK || answer == UsePresets) session_.overrides.coefficients = state.chosen;
 }
 
 INT_PTR CALLBACK LessonMenu::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -164,7 +151,7 @@ void LessonMenu::OpenTimeCourse() {
         figure_->SetLive(false);
         SetWindowLongPtrW(timeCourse_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(figure_.get()));
     }
-    DrawTimeCourses(*figure_, TimeCoursesOf(lastRun_));
+    DrawTimeCourses(*figure_, TimeCoursesOf(session_.Records()));
     InvalidateRect(timeCourse_, nullptr, FALSE);
     ShowWindow(timeCourse_, SW_SHOWNORMAL);
     SetForegroundWindow(timeCourse_);
@@ -188,15 +175,6 @@ LRESULT CALLBACK LessonMenu::TimeCourseProc(HWND window, UINT message, WPARAM wP
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
-}
-
-void LessonMenu::ApplySetup(const BatchOptions& options) {
-    CheckMenuItem(menu_, ShowDirectionFieldId,
-                  static_cast<UINT>(MF_BYCOMMAND |
-                                    (options.lesson.directionField ? MF_CHECKED : MF_UNCHECKED)));
-    if (options.lesson.a12 && options.lesson.a21)
-        overrides_.coefficients = OffDiagonal{*options.lesson.a12, *options.lesson.a21};
-    if (options.lesson.start) overrides_.start = *options.lesson.start;
 }
 
 }  // namespace morvanta

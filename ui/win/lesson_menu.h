@@ -3,37 +3,30 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
-#include "core/cli/command_line.h"
-#include "core/driver/trial_table.h"
-#include "core/trial_overrides.h"
+#include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
-#include "ui/win/radio_group.h"
 
 namespace morvanta {
 
 // The plot menu's items for a lesson: the teacher's own coefficients (a dialog), the last
-// run's time course in a window of its own, and the direction field on the empty plot.
+// run's time course in a window of its own, and the direction field on the empty plot: each
+// the session's.
 class LessonMenu {
 public:
     static constexpr int CoefficientsId = 311;
     static constexpr int ShowTimeCourseId = 312;
     static constexpr int ShowDirectionFieldId = 313;
 
-    LessonMenu(HMENU menu, HWND owner, const RadioGroup& scenario);
+    LessonMenu(HMENU menu, HWND owner, PlotSession& session);
     ~LessonMenu();
     LessonMenu(const LessonMenu&) = delete;
     LessonMenu& operator=(const LessonMenu&) = delete;
 
     // Does the item if it is one of these; returns whether it was.
     bool Do(int item);
-    const TrialOverrides& Overrides() const { return overrides_; }
-    // The direction field, under the isoclines.
-    void DrawOverEmptyPlot(PlotSurface& surface, Scenario scenario) const;
-    void RunFinished(const std::vector<TrialRecord>& records);
-    // Takes the command line's direction field and own coefficients and start.
-    void ApplySetup(const BatchOptions& options);
+    // After a run (the session's): its time course can be shown.
+    void RunFinished();
 
     static void RegisterClasses(HINSTANCE instance);
 
@@ -45,9 +38,7 @@ private:
 
     HMENU menu_;
     HWND owner_;
-    const RadioGroup& scenario_;
-    TrialOverrides overrides_;
-    std::vector<TrialRecord> lastRun_;
+    PlotSession& session_;
     HWND timeCourse_ = nullptr;
     std::unique_ptr<GdiPlotSurface> figure_;  // the time course, drawn once per run
 };

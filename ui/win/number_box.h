@@ -34,6 +34,8 @@ private:
     // While held: the ten digits drawn once, side by side, for numbers that change a digit.
     HDC digits_ = nullptr;
     HBITMAP digitsBitmap_ = nullptr;
+    BITMAPINFO digitsInfo_{};
+    void* digitsBits_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;
     int digitWidth_[10] = {};
     int digitLeft_[10] = {};

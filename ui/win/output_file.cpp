@@ -25,7 +25,7 @@ std::string SystemMessage(DWORD error) {
 
 }  // namespace
 
-OutputFile::OutputFile(const std::string& path) : path_(path) {
+WindowsOutputFile::WindowsOutputFile(const std::string& path) : path_(path) {
     if (path == "-") {
         // The same bytes as everywhere: no carriage returns added.
         _setmode(_fileno(stdout), _O_BINARY);
@@ -47,7 +47,7 @@ OutputFile::OutputFile(const std::string& path) : path_(path) {
     stream_.rdbuf(buffer_.get());
 }
 
-OutputFile::~OutputFile() {
+WindowsOutputFile::~WindowsOutputFile() {
     // Not closed: the writing was given up, so a regular file keeps what it had.
     stream_.rdbuf(nullptr);
     buffer_.reset();
@@ -56,7 +56,7 @@ OutputFile::~OutputFile() {
     if (regular_) DeleteFileW(target_.c_str());
 }
 
-std::string OutputFile::Close() {
+std::string WindowsOutputFile::Close() {
     if (!file_)
         return "cannot write '" + path_ + "': " + SystemMessage(static_cast<DWORD>(openError_));
     bool written = static_cast<bool>(stream_.flush());
@@ -77,8 +77,8 @@ std::string OutputFile::Close() {
     return "cannot write '" + path_ + "': " + reason;
 }
 
-std::string WriteOutputFile(const std::string& path, const std::string& bytes) {
-    OutputFile file(path);
+std::string WriteOutputFile(const std::string& path, std::string_view bytes) {
+    WindowsOutputFile file(path);
     file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file.Close();
 }

@@ -3,11 +3,10 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <sstream>
 #include <stdexcept>
+#include <utility>
 
-#include "core/driver/scenario_isoclines.h"
-#include "core/trial_overrides.h"
+#include "session/link_setup.h"
 #include "session/png_file.h"
 #include "session/png_texts.h"
 #include "ui/win/output_file.h"
@@ -20,7 +19,13 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
       plot_(plot),
       scenario_(scenario),
       menu_(NewMenu()),
-      lesson_(menu_, owner, scenario) {}
+      session_(plot, [&scenario] { return scenario.ItemIndex(); }),
+      lesson_(menu_, owner, session_) {
+    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
+    AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
+    AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
+}
 
 HMENU PlotMenu::NewMenu() {
     HMENU menu = CreatePopupMenu();
@@ -33,6 +38,7 @@ HMENU PlotMenu::NewMenu() {
     AppendMenuW(menu, MF_STRING, TallyOutcomesId, L"Tall&y Outcomes");
     AppendMenuW(menu, MF_STRING, OutcomeShapesId, L"Outcome &Shapes");
     AppendMenuW(menu, MF_STRING, ShowOutcomeMapId, L"Show Outcome &Map");
+    AppendMenuW(menu, MF_STRING, ResetSharesId, L"&Reset Shares");
     return menu;  // the lesson's items follow
 }
 
@@ -43,12 +49,34 @@ int PlotMenu::Track(POINT screen) {
                                            screen.x, screen.y, 0, owner_, nullptr));
 }
 
-bool PlotMenu::Checked(int item) const {
-    return (GetMenuState(menu_, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+bool* PlotMenu::Option(int item) {
+    constexpr std::pair<int, bool PlotOptions::*> items[] = {
+        {ShowIsoclinesId, &PlotOptions::isoclines},
+        {TallyOutcomesId, &PlotOptions::tallyOutcomes},
+        {OutcomeShapesId, &PlotOptions::outcomeShapes},
+        {ShowOutcomeMapId, &PlotOptions::outcomeMap},
+        {AxisNumbersId, &PlotOptions::axisTicks},
+        {LabelIsoclinesId, &PlotOptions::labelledIsoclines}};
+    for (const auto& [id, option] : items)
+        if (id == item) return &(session_.options.*option);
+    return nullptr;
 }
 
-void PlotMenu::Do(int item) {
+bool PlotMenu::Do(int item) {
+    if (bool* option = Option(item)) {
+        *option = !*option;
+        CheckMenuItem(menu_, static_cast<UINT>(item),
+                      static_cast<UINT>(MF_BYCOMMAND | (*option ? MF_CHECKED : MF_UNCHECKED)));
+        const bool onEmptyPlot = item != TallyOutcomesId && item != OutcomeShapesId;
+        return onEmptyPlot && session_.RedrawsOn(PlotChange::EmptyPlotOption);
+    }
     switch (item) {
+        case ResetSharesId:
+            session_.ResetShares();
+            break;
+        case DescribePlotId:
+            DescribePlot();
+            break;
         case CopyPlotId:
             CopyPlot();
             break;
@@ -58,61 +86,41 @@ void PlotMenu::Do(int item) {
         case SaveTrialsId:
             SaveTrials();
             break;
-        case ShowIsoclinesId:
-        case TallyOutcomesId:
-        case OutcomeShapesId:
-        case ShowOutcomeMapId:
-            CheckMenuItem(
-                menu_, static_cast<UINT>(item),
-                static_cast<UINT>(MF_BYCOMMAND | (Checked(item) ? MF_UNCHECKED : MF_CHECKED)));
-            break;
+        case LessonMenu::ShowDirectionFieldId:
+            lesson_.Do(item);
+            return session_.RedrawsOn(PlotChange::EmptyPlotOption);
         default:
             lesson_.Do(item);  // nothing when the menu closed with nothing chosen
             break;
     }
+    return false;
 }
 
 void PlotMenu::ApplySetup(const BatchOptions& options) {
-    const std::pair<int, bool> items[] = {{ShowIsoclinesId, options.isoclines},
-                                          {OutcomeShapesId, options.outcomeShapes},
-                                          {ShowOutcomeMapId, options.outcomes.outcomeMap}};
-    for (const auto& [item, on] : items)
+    ApplyLinkSetup(options, session_);
+    const auto check = [this](int item, bool on) {
         CheckMenuItem(menu_, static_cast<UINT>(item),
                       static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
-    lesson_.ApplySetup(options);
-}
-
-PlotOptions PlotMenu::Options() const {
-    PlotOptions options;
-    options.isoclines = Checked(ShowIsoclinesId);
-    options.tallyOutcomes = Checked(TallyOutcomesId);
-    options.outcomeShapes = Checked(OutcomeShapesId);
-    options.outcomeMap = Checked(ShowOutcomeMapId);
-    options.directionField = Checked(LessonMenu::ShowDirectionFieldId);
-    return options;
-}
-
-void PlotMenu::DrawOverEmptyPlot(PlotSurface& surface) {
-    shownSeed_.reset();
-    const Scenario scenario = ScenarioFromItem(scenario_.ItemIndex());
-    if (Checked(ShowOutcomeMapId))  // under everything else
-        DrawScenarioOutcomeMap(surface, maps_, scenario, Overrides(), WindowMapGrid);
-    lesson_.DrawOverEmptyPlot(surface, scenario);  // under the isoclines
-    if (Checked(ShowIsoclinesId)) DrawScenarioIsoclines(surface, scenario, Overrides());
+    };
+    for (const int item : {ShowIsoclinesId, TallyOutcomesId, OutcomeShapesId, ShowOutcomeMapId,
+                           AxisNumbersId, LabelIsoclinesId})
+        check(item, *Option(item));
+    check(LessonMenu::ShowDirectionFieldId, session_.options.directionField);
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets) {
+    session_.RunFinished(outlets);
     EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
-    const std::vector<TrialRecord>& records = observer_.Records();
-    const Scenario scenario =
-        records.empty() ? ScenarioFromItem(scenario_.ItemIndex()) : records.front().scenario;
-    const auto system = FixedSystemOf(scenario, Overrides());
-    // The session's shares count every run of the system, the tally shown or not.
-    const EndCounts& sofar =
-        session_.Add(scenario, system ? system->a12 : 0.0, system ? system->a21 : 0.0, records);
-    if (!records.empty()) shownSeed_ = records.front().seed;
-    LogRunEnd(outlets, Options(), scenario, Overrides(), records, sofar);
-    lesson_.RunFinished(records);
+    lesson_.RunFinished();
+}
+
+void PlotMenu::DescribePlot() {
+    wchar_t caption[64] = {};
+    const int item = scenario_.ItemIndex();
+    if (item >= 0 && item < scenario_.ItemCount())
+        GetWindowTextW(scenario_.Item(item), caption, 64);
+    const std::wstring text = ToUtf16(session_.Description(ToUtf8(caption)));
+    MessageBoxW(owner_, text.c_str(), L"Describe Plot", MB_OK | MB_ICONINFORMATION);
 }
 
 void PlotMenu::CopyPlot() const {
@@ -150,9 +158,8 @@ void PlotMenu::CopyPlot() const {
 }
 
 std::vector<std::uint8_t> PlotMenu::PlotPng() const {
-    return PngBytes(
-        {plot_.Bits(), MapWidth, MapHeight},
-        PlotPngTexts(ScenarioFromItem(scenario_.ItemIndex()), Overrides(), Options(), shownSeed_));
+    return PngBytes({plot_.Bits(), MapWidth, MapHeight},
+                    PlotPngTexts(session_, session_.SelectedScenario()));
 }
 
 std::wstring PlotMenu::ChooseFile(const wchar_t* title, const wchar_t* filter,
@@ -183,9 +190,8 @@ void PlotMenu::SavePlot() const {
 void PlotMenu::SaveTrials() {
     const std::wstring path = ChooseFile(L"Save Trials As", L"CSV tables (*.csv)\0*.csv\0", L"csv");
     if (path.empty()) return;
-    std::ostringstream text;
-    WriteTrialsCsv(text, observer_.Records());
-    if (const std::string error = WriteOutputFile(ToUtf8(path), text.str()); !error.empty())
+    if (const std::string error = WriteOutputFile(ToUtf8(path), session_.TrialsCsv());
+        !error.empty())
         throw std::runtime_error(error);
 }
 

@@ -7,10 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/driver/outcome_map.h"
-#include "core/driver/outcome_shares.h"
 #include "core/driver/run_driver.h"
-#include "core/driver/trial_table.h"
 #include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/lesson_menu.h"
@@ -19,9 +16,9 @@
 namespace morvanta {
 
 // The plot's menu, for teachers (the right button, the Menu key, Shift+F10): copy or clear
-// the plot, save the last run's trials, and options that add to what a run shows (isoclines
-// and the outcome map on the empty plot, a tally of outcomes and the session's shares in the
-// log, shapes for the outcomes). The options start off and last while the window is open.
+// the plot, save the last run's trials, and the session's options that add to what a run
+// shows. What the items do to the runs and the plot is the session's; the menu shows its
+// options as checks. The options start off and last while the window is open.
 class PlotMenu {
 public:
     PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario);
@@ -34,21 +31,17 @@ public:
     template <class Clear>
     void Popup(POINT screen, Clear clear) {
         const int chosen = Track(screen);
-        if (chosen == ClearPlotId)
-            clear();
-        else
-            Do(chosen);
+        if (chosen == ClearPlotId || Do(chosen)) clear();
     }
 
-    RunObserver& Observer() { return observer_; }
-    bool OutcomeShapes() const { return Checked(OutcomeShapesId); }
-    // Switches on what the command line's setup asks for.
-    void ApplySetup(const BatchOptions& options);
-    const TrialOverrides& Overrides() const { return lesson_.Overrides(); }
-    // Draws what the options add to the empty plot just drawn.
-    void DrawOverEmptyPlot(PlotSurface& surface);
+    const PlotSession& Session() const { return session_; }
+    RunObserver& Observer() { return session_.Observer(); }
+    // Draws what the options add to the empty plot just drawn on the window's plot.
+    void DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
     // After a run: the tally and the shares in the log, when asked for.
     void RunFinished(RunOutlets& outlets);
+    // Switches on what the command line's setup asks for, and shows it as checks.
+    void ApplySetup(const BatchOptions& options);
 
 private:
     enum Item : int {
@@ -60,12 +53,20 @@ private:
         OutcomeShapesId,
         ShowOutcomeMapId,
         SavePlotId,
+        ResetSharesId = 321,
+        AxisNumbersId,
+        LabelIsoclinesId,
+        DescribePlotId,
     };
     static HMENU NewMenu();
     int Track(POINT screen);
-    void Do(int item);
-    bool Checked(int item) const;
-    PlotOptions Options() const;
+    // Does the item; returns whether the empty plot is to be drawn again at once, so that the
+    // class never sees the plot as it was before the change.
+    bool Do(int item);
+    // The session's option an item switches, or none.
+    bool* Option(int item);
+    // The plot's description in a box, for a screen reader or a pupil who cannot see it.
+    void DescribePlot();
     void CopyPlot() const;
     void SavePlot() const;
     std::vector<std::uint8_t> PlotPng() const;
@@ -78,11 +79,8 @@ private:
     GdiPlotSurface& plot_;
     const RadioGroup& scenario_;
     HMENU menu_;
+    PlotSession session_;
     LessonMenu lesson_;
-    TrialTable observer_{[this] { DrawOverEmptyPlot(plot_); }};
-    OutcomeMaps maps_;
-    SessionCounts session_;
-    std::optional<std::uint32_t> shownSeed_;  // of the run on the plot
 };
 
 }  // namespace morvanta

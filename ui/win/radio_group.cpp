@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/win/win_fonts.h"
+
 namespace morvanta {
 namespace {
 
@@ -11,16 +13,6 @@ constexpr int CaptionLeft = 8;
 constexpr int ItemLeft = 8;
 constexpr int FrameSideMargins = 10;  // what the frame's edges take from the items' width
 constexpr int FrameBottomMargin = 5;
-
-int CellHeightOn(HWND window, HFONT font) {
-    HDC dc = GetDC(window);
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
-    return metrics.tmHeight;
-}
 
 void PaintFrame(HWND frame) {
     PAINTSTRUCT paint;
@@ -105,7 +97,7 @@ RadioGroup::RadioGroup(HWND parent, const wchar_t* caption, const std::vector<st
     const int count = static_cast<int>(items.size());
     const int rows = (count + columns - 1) / columns;
     const int itemWidth = (width - FrameSideMargins) / columns;
-    const int cell = CellHeightOn(parent, font);
+    const int cell = CellHeight(font, parent);
     const int available = height - cell - FrameBottomMargin;
     const int itemHeight = available / rows;
     const int firstTop = cell + 1 + (available % rows) / 2;

@@ -35,12 +35,7 @@ enum ControlId : int {
 // The characters of the window's default font on this screen: 12 pixels at 96 dots per
 // inch, more on a denser screen, as the system renders them.
 int WindowFontCharacterHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const TEXTMETRICW metrics = FontMetrics(font);
     const int height = metrics.tmHeight - metrics.tmInternalLeading;
     return height > 0 ? height : LayoutScale::DesignCellHeight;
 }
@@ -58,18 +53,6 @@ RECT Moved(RECT rect, POINT by) {
 }
 
 bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }
-
-// A run's settings: the two groups and the menu's outcome shapes.
-class MenuSettings : public RadioGroupSettings {
-public:
-    MenuSettings(const RadioGroup& trials, const RadioGroup& scenario, const PlotMenu& menu)
-        : RadioGroupSettings(trials, scenario), menu_(menu) {}
-    bool OutcomeShapes() const override { return menu_.OutcomeShapes(); }
-    TrialOverrides Overrides() const override { return menu_.Overrides(); }
-
-private:
-    const PlotMenu& menu_;
-};
 
 }  // namespace
 
@@ -229,13 +212,15 @@ void TForm1::PaintB() {
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
         PlotArea(*surface_, outer.cx, outer.cy);
-        menu_->DrawOverEmptyPlot(*surface_);
+        menu_->DrawOverEmptyPlot();
     });
 }
 
 void TForm1::BitBtn1Click() {
     RunHandler([this] {
-        const MenuSettings settings(*RadioGroup1, *RadioGroup2, *menu_);
+        const SessionSettings settings([this] { return RadioGroup1->ItemIndex(); },
+                                       [this] { return RadioGroup2->ItemIndex(); },
+                                       menu_->Session());
         BoxOutlets outlets(*Edit1, *Edit2, Memo1);
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
@@ -432,7 +417,7 @@ void TForm1::OnPaint() {
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{map.left, map.top});
         PlotArea(*surface_, outer.cx, outer.cy);
-        menu_->DrawOverEmptyPlot(*surface_);
+        menu_->DrawOverEmptyPlot();
         surface_->SetLive(true);
         surface_->Show(dc, PixelRect{0, 0, MapWidth, MapHeight});
     }

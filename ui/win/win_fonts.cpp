@@ -38,14 +38,16 @@ HFONT CreateFaceFont(std::initializer_list<const wchar_t*> faces, int characterH
                        DEFAULT_PITCH | FF_DONTCARE, chosen);
 }
 
-int CellHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font);
+TEXTMETRICW FontMetrics(HFONT font, HWND window) {
+    HDC dc = GetDC(window);
+    const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return metrics;
 }
+
+int CellHeight(HFONT font, HWND window) { return FontMetrics(font, window).tmHeight; }
 
 }  // namespace morvanta

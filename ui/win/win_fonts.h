@@ -21,7 +21,10 @@ inline constexpr std::initializer_list<const wchar_t*> SerifFaces = {
 HFONT CreateFaceFont(std::initializer_list<const wchar_t*> faces, int characterHeight,
                      int weight = FW_NORMAL, BYTE quality = DEFAULT_QUALITY);
 
+// The metrics of a font as a window's device context (none: the screen's) renders it.
+TEXTMETRICW FontMetrics(HFONT font, HWND window = nullptr);
+
 // The height of the character cell of a font, in pixels.
-int CellHeight(HFONT font);
+int CellHeight(HFONT font, HWND window = nullptr);
 
 }  // namespace morvanta

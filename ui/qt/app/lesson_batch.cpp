@@ -1,18 +1,10 @@
 #include "ui/qt/app/lesson_batch.h"
 
-#include "core/driver/scenario_direction_field.h"
 #include "core/driver/time_course.h"
-#include "session/batch_runs.h"
 #include "ui/qt/files/export_files.h"
 #include "ui/qt/widgets/plot_image.h"
 
 namespace morvanta {
-
-void DrawLessonField(PlotSurface& surface, const BatchOptions& options) {
-    if (options.lesson.directionField)
-        DrawScenarioDirectionField(surface, ScenarioFromItem(options.scenarioItem),
-                                   OverridesOf(options.lesson));
-}
 
 std::string SaveTimeCoursePng(const std::string& path, const std::vector<TrialRecord>& records) {
     PlotImage figure;

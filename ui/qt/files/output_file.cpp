@@ -120,7 +120,7 @@ bool PathOnlyReaches(const std::string& path) {
     return !S_ISREG(target.st_mode) || StandardStreamAt(path) >= 0;
 }
 
-OutputFile::OutputFile(const std::string& path) : path_(path) {
+PosixOutputFile::PosixOutputFile(const std::string& path) : path_(path) {
     const int stream = path == "-" ? STDOUT_FILENO : StandardStreamAt(path);
     if (stream >= 0) {
         // One of the program's standard streams: written through it.
@@ -156,25 +156,25 @@ OutputFile::OutputFile(const std::string& path) : path_(path) {
     }
 }
 
-OutputFile::~OutputFile() {
+PosixOutputFile::~PosixOutputFile() {
     if (own_ && fd_ >= 0) ::close(fd_);
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
-int OutputFile::Buffer::Flush() {
+int PosixOutputFile::Buffer::Flush() {
     const std::string_view bytes(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     setp(bytes_, bytes_ + sizeof bytes_);
     if (file_.error_ == 0) file_.error_ = WriteAll(file_.fd_, bytes);
     return file_.error_ == 0 ? 0 : -1;
 }
 
-OutputFile::Buffer::int_type OutputFile::Buffer::overflow(int_type c) {
+PosixOutputFile::Buffer::int_type PosixOutputFile::Buffer::overflow(int_type c) {
     if (Flush() != 0) return traits_type::eof();
     if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
     return traits_type::not_eof(c);
 }
 
-std::string OutputFile::Close() {
+std::string PosixOutputFile::Close() {
     buffer_.Flush();
     if (!temporary_.empty() && error_ == 0 && ::fsync(fd_) != 0 && errno != EINVAL) error_ = errno;
     if (own_ && fd_ >= 0 && ::close(fd_) != 0 && error_ == 0) error_ = errno;
@@ -190,7 +190,7 @@ std::string OutputFile::Close() {
 }
 
 std::string WriteOutputFile(const std::string& path, std::string_view bytes) {
-    OutputFile file(path);
+    PosixOutputFile file(path);
     file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file.Close();
 }

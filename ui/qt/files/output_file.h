@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "session/output_file.h"
+
 namespace morvanta {
 
 // Files the program writes, named by the bytes of their path as given: no character set
@@ -25,21 +27,23 @@ bool PathOnlyReaches(const std::string& path);
 // one) goes to a temporary file beside it that Close renames over it, so that a run that fails
 // part-way (an error, an exception, Close never reached) leaves the old file as it was and no
 // partial file behind. After the first error nothing more is written; Close reports it.
-class OutputFile {
+class PosixOutputFile : public OutputFile {
 public:
-    explicit OutputFile(const std::string& path);
-    ~OutputFile();
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
+    explicit PosixOutputFile(const std::string& path);
+    ~PosixOutputFile() override;
+    PosixOutputFile(const PosixOutputFile&) = delete;
+    PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
-    std::ostream& Stream() { return stream_; }
+    std::ostream& Stream() override { return stream_; }
     // Finishes the file: an empty string on success, else the message WriteOutputFile gives.
-    std::string Close();
+    std::string Close() override;
 
 private:
     class Buffer : public std::streambuf {
     public:
-        explicit Buffer(OutputFile& file) : file_(file) { setp(bytes_, bytes_ + sizeof bytes_); }
+        explicit Buffer(PosixOutputFile& file) : file_(file) {
+            setp(bytes_, bytes_ + sizeof bytes_);
+        }
         int Flush();
 
     protected:
@@ -47,7 +51,7 @@ private:
         int sync() override { return Flush(); }
 
     private:
-        OutputFile& file_;
+        PosixOutputFile& file_;
         char bytes_[1 << 16];
     };
 
