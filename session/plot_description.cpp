@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/driver/lesson_outcomes.h"
+#include "core/driver/outcome_shares.h"
 #include "core/driver/run_summary.h"
 #include "core/driver/step_pace.h"
 #include "core/driver/time_course.h"
@@ -135,8 +136,27 @@ std::string PlotDescription(const PlotContent& content) {
 
 std::string RunEndAnnouncement(const std::string& scenarioCaption,
                                const std::vector<TrialRecord>& records, bool complete) {
-    return (complete ? "Normal End of Job. " : std::string(EndedByEscapeLine) + ". ") +
-           RunSummaryText(scenarioCaption, records);
+    EndCounts counts;
+    counts.Add(records);
+    std::string text = complete ? "Normal End of Job" : EndedByEscapeLine;
+    text += ". Scenario ";
+    text += scenarioCaption;
+    text += ", ";
+    text += std::to_string(records.size());
+    text += records.size() == 1 ? " trial:" : " trials:";
+    // The tally's results in full words, only those that happened, so that it stays short.
+    const char* separator = " ";
+    for (int k = 0; k < TrialResultCount; ++k) {
+        const auto result = static_cast<TrialResult>(k);
+        if (counts.Of(result) == 0) continue;
+        text += separator;
+        text += ResultName(result);
+        text += ' ';
+        text += std::to_string(counts.Of(result));
+        separator = ", ";
+    }
+    text += '.';
+    return text;
 }
 
 std::string TimeCourseDescription(const std::vector<TrialRecord>& records) {

@@ -32,8 +32,9 @@ struct PlotContent {
 // its summary first.
 std::string PlotDescription(const PlotContent& content);
 
-// What a screen reader says when a run ends: the run's summary, in the tally's words.
-// A run ended early by Escape says so instead of the end of job.
+// What a screen reader says when a run ends: the scenario, the trials and the count of each
+// of the tally's results that happened, in full words ("species 1 won 46"). A run ended
+// early by Escape says so instead of the end of job.
 std::string RunEndAnnouncement(const std::string& scenarioCaption,
                                const std::vector<TrialRecord>& records, bool complete = true);
 

@@ -106,6 +106,17 @@ TEST(PlotDescription, SaysWhatIsDrawn) {
 #pragma GCC diagnostic pop
 #endif
 
+TEST(PlotDescription, AnnouncesTheRunsEndInTheTallysResults) {
+    TrialRecord won = Trial(1, Scenario::CompSevere, {0.3, 0.35}, {0.005, 0.87});
+    won.outcome = Outcome::Extinct;
+    TrialRecord lived = Trial(2, Scenario::CompSevere, {0.36, 0.36}, {0.36, 0.36});
+    lived.outcome = Outcome::Limit;
+    EXPECT_EQ(RunEndAnnouncement("Comp Severe", {won, lived, won}),
+              "Normal End of Job. Scenario Comp Severe, 3 trials: species 2 won 2, both alive 1.");
+    EXPECT_EQ(RunEndAnnouncement("Comp Severe", {lived}, false),
+              "Run ended early by Escape. Scenario Comp Severe, 1 trial: both alive 1.");
+}
+
 TEST(PlotDescription, TellsTheTimeCourseOfTheLastTrial) {
     EXPECT_EQ(TimeCourseDescription({}), "Time course: no trials yet.");
     // Replayed for the steps the run took: the severe one until species 1 died out.

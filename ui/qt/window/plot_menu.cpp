@@ -100,6 +100,7 @@ void PlotMenu::AddLessonViewItems() {
         QAction* item = Zoom->addAction(text);
         item->setCheckable(true);
         item->setChecked(factor == session_.options.zoom);
+        item->setData(factor);  // its text may carry its state for a screen reader
         item->setActionGroup(zooms);
         connect(item, &QAction::triggered, this, [this, factor = factor] {
             session_.options.zoom = factor;
@@ -132,8 +133,7 @@ void PlotMenu::ShowSessionOptions() {
         const QSignalBlocker quiet(action);  // the session has them already
         action->setChecked(on);
     }
-    const QString zoom = QString::number(o.zoom) + "×";
-    for (QAction* item : Zoom->actions()) item->setChecked(item->text() == zoom);
+    for (QAction* item : Zoom->actions()) item->setChecked(item->data().toDouble() == o.zoom);
     const std::array<int, 3> paces{FullPace, FastPace, SlowPace};
     for (std::size_t i = 0; i < paces.size(); ++i)
         Pace->actions().at(static_cast<qsizetype>(i))->setChecked(paces[i] == o.pace);

@@ -357,6 +357,22 @@ void TForm1::DescribeForAssistiveTechnology() {
     Memo1->setAccessibleName("Log");
 }
 
+namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// This bridge tells a menu item's check but not that it can be checked, so an option that is
+// off sounds like a command: its name says its state, shown only while assistive technology
+// listens, each time its menu opens.
+void NameTheState(QMenu& menu, QAction& option, const QString& caption) {
+    QObject::connect(&menu, &QMenu::aboutToShow, &option, [&option, caption] {
+        option.setText(QAccessible::isActive() ? caption + (option.isChecked() ? ", on" : ", off")
+                                               : caption);
+    });
+}
+#endif
+
+}  // namespace
+
 void TForm1::SpeakOptions() {
     const QList<QAction*> options = {
         plotMenu_->ShowIsoclines, plotMenu_->TallyOutcomes,
@@ -369,15 +385,21 @@ void TForm1::SpeakOptions() {
             announcer_->Announce(caption + (on ? ", on" : ", off"));
         });
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-        // This bridge tells a menu item's check but not that it can be checked, so an option
-        // that is off sounds like a command: its name says its state, shown only while
-        // assistive technology listens.
-        connect(plotMenu_->Menu(), &QMenu::aboutToShow, option, [option, caption] {
-            option->setText(QAccessible::isActive()
-                                ? caption + (option->isChecked() ? ", on" : ", off")
-                                : caption);
-        });
+        NameTheState(*plotMenu_->Menu(), *option, caption);
 #endif
+    }
+    // The zoom and the pace are each one choice of a submenu: the choice is confirmed with
+    // the submenu's name ("Zoom 2×, on").
+    for (QMenu* choices : {plotMenu_->Zoom, plotMenu_->Pace}) {
+        for (QAction* choice : choices->actions()) {
+            const QString caption = choice->text();
+            connect(choice, &QAction::triggered, this, [this, choices, caption] {
+                announcer_->Announce(choices->title() + " " + caption + ", on");
+            });
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            NameTheState(*choices, *choice, caption);
+#endif
+        }
     }
 }
 
