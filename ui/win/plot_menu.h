@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cli/command_line.h"
 #include "core/driver/run_driver.h"
 #include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
