@@ -8,10 +8,6 @@
 namespace morvanta {
 namespace {
 
-// Roughly the width of a character of the label font, to centre a number under its tick,
-// and half its cell's height, to centre one beside its tick.
-constexpr int CharPixels = 7;
-constexpr int HalfCellPixels = 7;
 // Room between the horizontal axis and the numbers under it, and left of the vertical axis.
 constexpr int NumberGap = 2;
 constexpr int NumbersLeft = 1;
@@ -40,12 +36,12 @@ void DrawAxisTicks(PlotSurface& surface) {
     surface.SetFont(LabelFace, LabelPoints, Yellow);
     for (int tenths = 0; tenths <= TickedTenths; ++tenths) {
         const std::string text = TenthsText(tenths);
-        const int half = static_cast<int>(text.size()) * CharPixels / 2;
+        const int half = static_cast<int>(text.size()) * LabelCharPixels / 2;
         const PlotPoint across = ToPixel(tenths / 10.0, 0.0);
         surface.TextOut(across.x - half, PlotBottom + NumberGap, text);
         if (tenths == 0) continue;  // the corner's 0 serves both axes
         const PlotPoint up = ToPixel(0.0, tenths / 10.0);
-        surface.TextOut(NumbersLeft, up.y - HalfCellPixels, text);
+        surface.TextOut(NumbersLeft, up.y - LabelHalfCellPixels, text);
     }
     surface.TextOut(TickedSpecies1LabelX, PlotBottom + 1, "species 1");
     surface.SetPenColor(White);

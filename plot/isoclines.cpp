@@ -50,10 +50,8 @@ std::optional<std::pair<PlotPoint, PlotPoint>> ClipLine(double a, double b, doub
     return std::make_pair(ToPixel(x1, y1), ToPixel(x2, y2));
 }
 
-// Roughly a character's width and the cell's height in the label font, to keep a label on
-// the plot.
-constexpr int CharPixels = 7;
-constexpr int CellPixels = 13;
+// The label font's cell height, to keep a label on the plot.
+constexpr int CellPixels = 2 * LabelHalfCellPixels - 1;
 constexpr int LabelGap = 3;
 
 // Draws the line and returns its upper end (the smaller y), if any of it is on the plot.
@@ -69,7 +67,7 @@ std::optional<PlotPoint> DrawLine(PlotSurface& surface, double a, double b, doub
 
 // The label beside the line's upper end, right of it and just above, kept inside the axes.
 void DrawLabel(PlotSurface& surface, PlotPoint end, const std::string& text, Color color) {
-    const int width = static_cast<int>(text.size()) * CharPixels;
+    const int width = static_cast<int>(text.size()) * LabelCharPixels;
     const int x = std::min(end.x + LabelGap, PlotRight - width);
     const int y = std::max(end.y - CellPixels - LabelGap, PlotTop);
     surface.SetFont(LabelFace, LabelPoints, color);

@@ -8,6 +8,10 @@ namespace morvanta {
 // The axis labels' font: 10 points is 13 pixels high at 96 dots per inch.
 inline constexpr const char* LabelFace = "Times New Roman";
 inline constexpr int LabelPoints = 10;
+// Roughly the width of a character of the label font, to centre a number on its tick, and
+// half the height of its 13-pixel cell, to centre a line beside its tick.
+inline constexpr int LabelCharPixels = 7;
+inline constexpr int LabelHalfCellPixels = 7;
 // Half the marker box: markers cover p-3 .. p+2 in both directions.
 inline constexpr int MarkerRadius = 3;
 

@@ -11,10 +11,6 @@ namespace {
 // How much of its colour an earlier trial keeps over the background.
 constexpr int FaintPercent = 40;
 constexpr int TickPixels = 4;
-// Roughly the width of a digit of the label font, to centre a number under its tick.
-constexpr int DigitPixels = 7;
-// The label font's cell is 13 pixels high: half of it lifts a label onto its tick.
-constexpr int HalfCellPixels = 7;
 
 Color Faint(Color color) {
     const auto mix = [](int bright, int back) {
@@ -55,18 +51,18 @@ void DrawAxes(PlotSurface& surface, int lastStep) {
         const PlotPoint p = TimePixel(0, density, lastStep);
         surface.MoveTo(p.x - TickPixels, p.y);
         surface.LineTo(p.x, p.y);
-        surface.TextOut(p.x - TickPixels - 3 * DigitPixels, p.y - HalfCellPixels, text);
+        surface.TextOut(p.x - TickPixels - 3 * LabelCharPixels, p.y - LabelHalfCellPixels, text);
     }
     for (const int step : {0, lastStep / 2, lastStep}) {
         const PlotPoint p = TimePixel(step, 0.0, lastStep);
         surface.MoveTo(p.x, p.y);
         surface.LineTo(p.x, p.y + TickPixels + 1);
         const std::string text = std::to_string(step);
-        const int half = static_cast<int>(text.size()) * DigitPixels / 2;
+        const int half = static_cast<int>(text.size()) * LabelCharPixels / 2;
         surface.TextOut(p.x - half, p.y + TickPixels + 1, text);
     }
-    surface.TextOut(5, TimeTop - 3 * HalfCellPixels, "density");
-    surface.TextOut((TimeLeft + TimeRight) / 2 - 2 * DigitPixels, TimeBottom + 22, "step");
+    surface.TextOut(5, TimeTop - 3 * LabelHalfCellPixels, "density");
+    surface.TextOut((TimeLeft + TimeRight) / 2 - 2 * LabelCharPixels, TimeBottom + 22, "step");
 }
 
 void DrawLegend(PlotSurface& surface) {
@@ -80,7 +76,7 @@ void DrawLegend(PlotSurface& surface) {
             surface.MoveTo(x, LineY + dy);
             surface.LineTo(x + LinePixels, LineY + dy);
         }
-        surface.TextOut(x + LinePixels + 4, LineY - HalfCellPixels, text);
+        surface.TextOut(x + LinePixels + 4, LineY - LabelHalfCellPixels, text);
         x += 100;
     }
 }
