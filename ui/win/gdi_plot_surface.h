@@ -7,8 +7,8 @@
 namespace morvanta {
 
 // The plot as the window shows it: a 400 x 400 raster whose every change goes straight to
-// the window (SetDIBitsToDevice of the changed rectangle) while the surface is live. Text is
-// drawn by GDI into the raster.
+// the window (SetDIBitsToDevice of the changed rectangle, zoomed as the window is) while the
+// surface is live. Text is drawn by GDI into the raster.
 class GdiPlotSurface : public RasterSurface {
 public:
     explicit GdiPlotSurface(HWND window);
@@ -21,12 +21,15 @@ public:
     // Where the plot's top-left pixel lies in the window's client area.
     void SetOrigin(POINT origin) { origin_ = origin; }
     POINT Origin() const { return origin_; }
+    // The raster shown at the factor (1 to 3), each pixel the one under its centre.
+    void SetZoom(double factor);
+    double Zoom() const { return zoom_; }
     // Whether drawing reaches the window at once (off while a paint draws into the raster).
     void SetLive(bool live) { live_ = live; }
     // While held (a run), the surface keeps the window's device context for every change.
     void Hold();
     void Release();
-    // Puts a rectangle of the raster on a device context at the plot's origin.
+    // Puts a rectangle of the raster, zoomed, on a device context at the plot's origin.
     void Show(HDC dc, const PixelRect& rect) const;
 
 protected:
@@ -35,6 +38,7 @@ protected:
 private:
     HWND window_;
     POINT origin_{};
+    double zoom_ = 1.0;
     bool live_ = true;
     HDC held_ = nullptr;
     HDC textDc_ = nullptr;  // a DIB section the size of the plot, for GDI's text

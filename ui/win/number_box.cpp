@@ -22,7 +22,7 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
-NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) : font_(font) {
+NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     edit_ = CreateWindowExW(
         WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -36,7 +36,9 @@ void NumberBox::Hold() {
     if (held_) return;
     held_ = GetDC(edit_);
     drawnSinceHold_ = false;  // the box shows what the edit or the user put there
-    SelectObject(held_, font_);
+    // The edit's font now: a zoom gives the box another.
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0));
+    SelectObject(held_, font);
     SetTextColor(held_, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(held_, GetSysColor(COLOR_WINDOW));
     // Where the edit itself would put its text: its formatting rectangle.
@@ -65,7 +67,7 @@ void NumberBox::Hold() {
     digits_ = CreateCompatibleDC(held_);
     digitsBitmap_ = CreateDIBSection(held_, &digitsInfo_, DIB_RGB_COLORS, &digitsBits_, nullptr, 0);
     oldBitmap_ = SelectObject(digits_, digitsBitmap_);
-    SelectObject(digits_, font_);
+    SelectObject(digits_, font);
     SetTextColor(digits_, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(digits_, GetSysColor(COLOR_WINDOW));
     const RECT strip{0, 0, total, digitHeight_};

@@ -25,7 +25,6 @@ public:
 
 private:
     HWND edit_ = nullptr;
-    HFONT font_ = nullptr;
     // Draws the whole number, clearing the rest of the box.
     void DrawAll();
 

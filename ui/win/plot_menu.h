@@ -9,6 +9,7 @@
 
 #include "core/cli/command_line.h"
 #include "core/driver/run_driver.h"
+#include "session/link_setup.h"
 #include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/lesson_menu.h"
@@ -27,13 +28,14 @@ public:
     PlotMenu(const PlotMenu&) = delete;
     PlotMenu& operator=(const PlotMenu&) = delete;
 
-    // Opens the menu at a screen point and does what is chosen; "Clear Plot" calls clear.
-    // An error of the chosen item is raised to the caller.
-    template <class Clear>
-    void Popup(POINT screen, Clear clear) {
-        const int chosen = Track(screen);
-        if (chosen == ClearPlotId || Do(chosen)) clear();
-    }
+    // What the window shows anew after the chosen item.
+    struct Answer {
+        bool clearPlot = false;            // "Clear Plot": the empty plot again
+        std::optional<PlotChange> change;  // what changed for the empty plot, if anything
+    };
+    // Opens the menu at a screen point and does what is chosen. An error of the chosen item is
+    // raised to the caller.
+    Answer Popup(POINT screen);
 
     const PlotSession& Session() const { return session_; }
     RunObserver& Observer() { return session_.Observer(); }
@@ -41,8 +43,9 @@ public:
     void DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
     // After a run: the tally and the shares in the log, when asked for.
     void RunFinished(RunOutlets& outlets);
-    // Switches on what the command line's setup asks for, and shows it as checks.
-    void ApplySetup(const BatchOptions& options);
+    // Switches on what the command line's setup asks for (its zoom too), and shows it as
+    // checks.
+    void ApplySetup(const LinkSetup& setup);
 
 private:
     enum Item : int {
@@ -58,12 +61,16 @@ private:
         AxisNumbersId,
         LabelIsoclinesId,
         DescribePlotId,
+        ShowCaptionId,
+        FirstZoomId = 330,  // the zoom's items, one a factor
     };
+    // Shows the session's options as checks and its zoom as the chosen factor.
+    void ShowOptions();
     static HMENU NewMenu();
     int Track(POINT screen);
-    // Does the item; returns whether the empty plot is to be drawn again at once, so that the
-    // class never sees the plot as it was before the change.
-    bool Do(int item);
+    // Does the item; returns what it changed for the empty plot, which is drawn again at once
+    // where the change alters it, so that the class never sees the plot as it was before.
+    std::optional<PlotChange> Do(int item);
     // The session's option an item switches, or none.
     bool* Option(int item);
     // The plot's description in a box, for a screen reader or a pupil who cannot see it.
@@ -80,6 +87,7 @@ private:
     GdiPlotSurface& plot_;
     const RadioGroup& scenario_;
     HMENU menu_;
+    HMENU zoom_;
     PlotSession session_;
     LessonMenu lesson_;
 };
