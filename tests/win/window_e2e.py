@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""The window's keyboard rules and a fixed-clock run's plot, driven from outside.
+"""The window's keyboard rules, a fixed-clock run's plot and the lesson's extras (redraw,
+axis numbers, labelled isoclines, description, shares, zoom, caption), driven from outside.
+MORVANTA_WIN_SHOTS names a folder for pictures of the zoomed window.
     window_e2e.py WINE PROBE.exe LINUX_MORVANTA MORVANTA-CLI.exe"""
 import os
 import subprocess
@@ -49,22 +51,49 @@ def trajectory_pixels(shown):
                and x != 20 and y != 380)
 
 
-def plot_matches_linux(shown):
-    """Pixels of a 400 x 400 RGB plot unlike Linux's batch PNG of the seed, and white ones."""
+NAVY, GREY, WHITE, YELLOW = b"\x00\x00\x80", b"\x90\x90\xc0", b"\xff\xff\xff", b"\xff\xff\x00"
+RUN_COLOURS = (WHITE, b"\x00\xff\xff")  # a run's trajectories and their ends
+
+
+def linux_png(*options):
+    """Linux's batch PNG of the seed with the options, as RGB bytes."""
     with tempfile.TemporaryDirectory() as folder:
         reference = os.path.join(folder, "plot.png")
-        subprocess.run([linux, "--batch", "--seed=" + SEED, "--png=" + reference], check=True)
-        expected = png_pixels(reference)
+        subprocess.run([linux, "--batch", "--seed=" + SEED, *options, "--png=" + reference],
+                       check=True)
+        return png_pixels(reference)
+
+
+def zoomed(rgb, factor):
+    """The 400 x 400 plot at the factor, each pixel the one under its centre."""
+    index = [min(int((i + 0.5) / factor), 399) for i in range(round(400 * factor))]
+    rows = [b"".join(rgb[3 * (400 * y + x):3 * (400 * y + x) + 3] for x in index)
+            for y in range(400)]
+    return b"".join(rows[y] for y in index)
+
+
+def plot_matches_linux(shown, expected=None, factor=1, empty=False):
+    """Pixels of a plot unlike Linux's batch PNG of the seed (both at the zoom), and its white
+    ones. An empty plot is held against Linux's under its run: there only the run's pixels
+    differ, and the empty plot shows its own background, axes or isoclines."""
+    expected = expected or linux_png()
+    if factor != 1:
+        expected = zoomed(expected, factor)
+    size = round(400 * factor)
     # The labels' glyphs are each system's own fonts: their boxes are left out.
-    labels = [(5, 10, 80, 27), (200, 381, 280, 400)]
+    labels = [[round(v * factor) for v in box] for box in ((5, 10, 80, 27), (200, 381, 280, 400))]
     differing = white = 0
-    for y in range(400):
-        for x in range(400):
+    for y in range(size):
+        for x in range(size):
             if any(l <= x < r and t <= y < b for l, t, r, b in labels):
                 continue
-            at = 3 * (400 * y + x)
-            differing += shown[at:at + 3] != expected[at:at + 3]
-            white += shown[at:at + 3] == b"\xff\xff\xff"
+            at = 3 * (size * y + x)
+            mine, theirs = shown[at:at + 3], expected[at:at + 3]
+            if empty and theirs in RUN_COLOURS:
+                differing += mine not in (NAVY, GREY, WHITE)
+            else:
+                differing += mine != theirs
+            white += mine == WHITE
     return differing, white
 
 
@@ -84,6 +113,113 @@ def batch_png():
         path = os.path.join(folder, "plot.png")
         subprocess.run([wine, cli, "--batch", "--seed=" + SEED, "--png=Z:" + path], check=True)
         return png_pixels(path)
+
+
+def colour_count(shown, colour):
+    return sum(shown[at:at + 3] == colour for at in range(0, len(shown), 3))
+
+
+def empty_plot_misses(window, *options):
+    """Waits for the plot to be the empty plot under Linux's run with the options; how many
+    pixels still differ at the bound."""
+    expected = linux_png(*options)
+    misses = lambda shown: (plot_matches_linux(shown, expected, empty=True)[0]
+                            + trajectory_pixels(shown))
+    return misses(window.pixels_when(24, 40, 400, 400, lambda shown: misses(shown) == 0))
+
+
+SEVERE = ("--scenario=comp-severe", "--isoclines")
+
+
+def redraws_at_once(window):
+    shown = window.pixels(24, 40, 400, 400)
+    check(plot_matches_linux(shown, linux_png(*SEVERE), empty=True)[0] > 0,
+          "Comp Mild's isoclines are not Comp Severe's")
+    for expected in ("BitBtn2", "RadioGroup2", "RadioGroup2.2"):
+        window.keys("Tab")
+        window.wait(lambda w, e=expected: w.focus == e)
+    window.keys("Up")
+    window.wait(lambda w: w.focus == "RadioGroup2.1")
+    window.keys("space")
+    check(empty_plot_misses(window, *SEVERE) == 0,
+          "with the isoclines on, Comp Severe chosen draws its isoclines at once")
+    window.menu("o")
+    window.type_in_dialog("Coefficients", "1.2\t1.9")
+    check(empty_plot_misses(window, *SEVERE, "--a12=1.2", "--a21=1.9") == 0,
+          "OK in Coefficients... draws the new isoclines at once")
+
+
+def lesson_view(window):
+    window.menu("x")
+    window.menu("n")
+    # A tick at each tenth to 0.8: the equilibrium's dot at 0.9 covers the last.
+    ticks = [3 * (400 * 377 + 20 + 30 * k) for k in range(1, 9)]
+    def drawn(shown):
+        numbers = [shown[3 * (400 * y + x):3 * (400 * y + x) + 3] for y in range(382, 400)
+                   for x in range(20, 195)]  # the default plot has nothing there
+        return (all(shown[at:at + 3] == WHITE for at in ticks) and YELLOW in numbers
+                and colour_count(shown, b"\xff\xa0\x40") > 50  # species 1's orange
+                and colour_count(shown, b"\x70\xe0\x70") > 50)  # species 2's green
+    check(drawn(window.pixels_when(24, 40, 400, 400, drawn)),
+          "Axis Numbers: a white tick at each tenth, numbers under the axis; Label Isoclines: "
+          "each isocline in its species' colour")
+    window.menu("e")
+    window.wait(lambda w: any(b.startswith("Describe Plot:") for b in w.boxes))
+    said = window.boxes[-1]
+    check("Comp Severe" in said and "Axis numbers from 0 to 0.9." in said,
+          f"Describe Plot says the scenario and the axis numbers: {said}")
+    window.keys("Return")
+
+
+def reset_shares(window):
+    window.menu("y")
+    for run, item in ((1, None), (2, None), (3, "r")):
+        if item:
+            window.menu(item)
+        window.keys("Return")
+        window.wait(lambda w: w.runs == run)
+    shares = [line for line in window.log if line.startswith("Shares")]
+    check(len(shares) == 3 and shares[0] == shares[2] != shares[1],
+          f"Reset Shares: the next run's shares are its own ({shares})")
+
+
+def zoomed_window(window):
+    window.menu("a")
+    strip = lambda shown: (0 < colour_count(shown, YELLOW)
+                           == len(shown) // 3 - colour_count(shown, NAVY))
+    before = window.pixels_when(48, 882, 800, 40, strip)
+    check(strip(before), "Show Caption at zoom 2: a navy strip with yellow words, 40 pixels "
+          "high, just under the plot")
+    for factor, (x, y), key in ((2, (48, 80), None), (1.5, (36, 60), "5")):
+        if key:
+            window.menu("z", key)
+            window.wait(lambda w: w.focus == "BitBtn1")
+        window.keys("Return")
+        window.wait(lambda w: w.runs == (1 if factor == 2 else 2))
+        size = round(400 * factor)
+        differing, white = plot_matches_linux(
+            window.pixels_when(x, y, size, size, lambda shown: trajectory_pixels(shown) > 0),
+            linux_png(*SEVERE), factor)
+        check(differing == 0 and white > 100, f"zoom {factor}: each pixel of Linux's plot is a "
+              f"block ({differing} pixels differ)")
+        if factor == 2:
+            check(window.pixels_when(48, 882, 800, 40, lambda shown: shown != before) != before,
+                  "after a run, the caption strip says the run's seed")
+        if os.environ.get("MORVANTA_WIN_SHOTS"):
+            left, top = window.client_origin()
+            subprocess.run(["import", "-window", "root", "-crop",
+                            f"{round(615 * factor)}x{round(583 * factor)}+{left}+{top}",
+                            os.path.join(os.environ["MORVANTA_WIN_SHOTS"],
+                                         f"window-zoom-{factor}.png")], check=True)
+
+
+# The lesson's extras: a name, the window's command line, and what is done and checked.
+LESSON_ROWS = [
+    ("redraw at once", ["--scenario=comp-mild", "--isoclines"], redraws_at_once),
+    ("axis numbers, labelled isoclines, description", list(SEVERE), lesson_view),
+    ("reset shares", ["--scenario=comp-severe"], reset_shares),
+    ("zoom and caption", ["--zoom=2", *SEVERE], zoomed_window),
+]
 
 
 manager = start_window_manager()
@@ -149,6 +285,12 @@ try:
             after = TAB_ORDER[tabs]
             window.keys("Tab")
             check(window.wait(lambda w: w.focus == after) and window.runs == 0, name)
+        window.close()
+
+    for name, arguments, steps in LESSON_ROWS:
+        window = Window(wine, probe, "--seed=" + SEED, *arguments)
+        window.wait(lambda w: w.focus == "BitBtn1")
+        steps(window)
         window.close()
 finally:
     manager.terminate()
