@@ -53,6 +53,7 @@ def trajectory_pixels(shown):
 
 NAVY, GREY, WHITE, YELLOW = b"\x00\x00\x80", b"\x90\x90\xc0", b"\xff\xff\xff", b"\xff\xff\x00"
 RUN_COLOURS = (WHITE, b"\x00\xff\xff")  # a run's trajectories and their ends
+SEVERE = ("--scenario=comp-severe", "--isoclines")
 
 
 def linux_png(*options):
@@ -64,31 +65,21 @@ def linux_png(*options):
         return png_pixels(reference)
 
 
-def zoomed(rgb, factor):
-    """The 400 x 400 plot at the factor, each pixel the one under its centre."""
-    index = [min(int((i + 0.5) / factor), 399) for i in range(round(400 * factor))]
-    rows = [b"".join(rgb[3 * (400 * y + x):3 * (400 * y + x) + 3] for x in index)
-            for y in range(400)]
-    return b"".join(rows[y] for y in index)
-
-
 def plot_matches_linux(shown, expected=None, factor=1, empty=False):
-    """Pixels of a plot unlike Linux's batch PNG of the seed (both at the zoom), and its white
-    ones. An empty plot is held against Linux's under its run: there only the run's pixels
-    differ, and the empty plot shows its own background, axes or isoclines."""
+    """Pixels of a plot unlike Linux's batch PNG of the seed, each of its pixels the one under
+    the centre at the zoom, and white ones. An empty plot is held against Linux's under its
+    run: there it shows its own background, axes or isoclines."""
     expected = expected or linux_png()
-    if factor != 1:
-        expected = zoomed(expected, factor)
-    size = round(400 * factor)
+    index = [min(int((i + 0.5) / factor), 399) for i in range(round(400 * factor))]
     # The labels' glyphs are each system's own fonts: their boxes are left out.
-    labels = [[round(v * factor) for v in box] for box in ((5, 10, 80, 27), (200, 381, 280, 400))]
+    labels = [(5, 10, 80, 27), (200, 381, 280, 400)]
     differing = white = 0
-    for y in range(size):
-        for x in range(size):
-            if any(l <= x < r and t <= y < b for l, t, r, b in labels):
+    for y, source_y in enumerate(index):
+        for x, source_x in enumerate(index):
+            if any(l <= source_x < r and t <= source_y < b for l, t, r, b in labels):
                 continue
-            at = 3 * (size * y + x)
-            mine, theirs = shown[at:at + 3], expected[at:at + 3]
+            at, source = 3 * (len(index) * y + x), 3 * (400 * source_y + source_x)
+            mine, theirs = shown[at:at + 3], expected[source:source + 3]
             if empty and theirs in RUN_COLOURS:
                 differing += mine not in (NAVY, GREY, WHITE)
             else:
@@ -115,7 +106,7 @@ def batch_png():
         return png_pixels(path)
 
 
-def colour_count(shown, colour):
+def count(shown, colour):
     return sum(shown[at:at + 3] == colour for at in range(0, len(shown), 3))
 
 
@@ -128,18 +119,12 @@ def empty_plot_misses(window, *options):
     return misses(window.pixels_when(24, 40, 400, 400, lambda shown: misses(shown) == 0))
 
 
-SEVERE = ("--scenario=comp-severe", "--isoclines")
-
-
 def redraws_at_once(window):
-    shown = window.pixels(24, 40, 400, 400)
-    check(plot_matches_linux(shown, linux_png(*SEVERE), empty=True)[0] > 0,
-          "Comp Mild's isoclines are not Comp Severe's")
-    for expected in ("BitBtn2", "RadioGroup2", "RadioGroup2.2"):
-        window.keys("Tab")
+    check(plot_matches_linux(window.pixels(24, 40, 400, 400), linux_png(*SEVERE),
+                             empty=True)[0] > 0, "Comp Mild's isoclines are not Comp Severe's")
+    for expected in ("BitBtn2", "RadioGroup2", "RadioGroup2.2", "RadioGroup2.1"):
+        window.keys("Up" if expected == "RadioGroup2.1" else "Tab")
         window.wait(lambda w, e=expected: w.focus == e)
-    window.keys("Up")
-    window.wait(lambda w: w.focus == "RadioGroup2.1")
     window.keys("space")
     check(empty_plot_misses(window, *SEVERE) == 0,
           "with the isoclines on, Comp Severe chosen draws its isoclines at once")
@@ -152,30 +137,27 @@ def redraws_at_once(window):
 def lesson_view(window):
     window.menu("x")
     window.menu("n")
-    # A tick at each tenth to 0.8: the equilibrium's dot at 0.9 covers the last.
-    ticks = [3 * (400 * 377 + 20 + 30 * k) for k in range(1, 9)]
+    # A tick at each tenth to 0.8 (the equilibrium's dot covers 0.9's), numbers under the axis
+    # left of its middle where the default plot has none, isoclines in orange and green.
     def drawn(shown):
-        numbers = [shown[3 * (400 * y + x):3 * (400 * y + x) + 3] for y in range(382, 400)
-                   for x in range(20, 195)]  # the default plot has nothing there
-        return (all(shown[at:at + 3] == WHITE for at in ticks) and YELLOW in numbers
-                and colour_count(shown, b"\xff\xa0\x40") > 50  # species 1's orange
-                and colour_count(shown, b"\x70\xe0\x70") > 50)  # species 2's green
+        under = b"".join(shown[3 * (400 * y + 20):3 * (400 * y + 195)] for y in range(382, 400))
+        return (all(shown[3 * (400 * 377 + 20 + 30 * k):][:3] == WHITE for k in range(1, 9))
+                and count(under, YELLOW) > 0 and count(shown, b"\xff\xa0\x40") > 50
+                and count(shown, b"\x70\xe0\x70") > 50)
     check(drawn(window.pixels_when(24, 40, 400, 400, drawn)),
-          "Axis Numbers: a white tick at each tenth, numbers under the axis; Label Isoclines: "
-          "each isocline in its species' colour")
+          "Axis Numbers: ticks and numbers; Label Isoclines: each in its species' colour")
     window.menu("e")
-    window.wait(lambda w: any(b.startswith("Describe Plot:") for b in w.boxes))
-    said = window.boxes[-1]
-    check("Comp Severe" in said and "Axis numbers from 0 to 0.9." in said,
-          f"Describe Plot says the scenario and the axis numbers: {said}")
+    window.wait(lambda w: any(b.startswith("Describe Plot") for b in w.boxes))
+    check("Comp Severe" in window.boxes[-1] and "Axis numbers from 0 to 0.9." in window.boxes[-1],
+          f"Describe Plot says the scenario and the axis numbers: {window.boxes[-1]}")
     window.keys("Return")
 
 
 def reset_shares(window):
     window.menu("y")
-    for run, item in ((1, None), (2, None), (3, "r")):
-        if item:
-            window.menu(item)
+    for run in (1, 2, 3):
+        if run == 3:
+            window.menu("r")
         window.keys("Return")
         window.wait(lambda w: w.runs == run)
     shares = [line for line in window.log if line.startswith("Shares")]
@@ -185,32 +167,24 @@ def reset_shares(window):
 
 def zoomed_window(window):
     window.menu("a")
-    strip = lambda shown: (0 < colour_count(shown, YELLOW)
-                           == len(shown) // 3 - colour_count(shown, NAVY))
+    strip = lambda shown: 0 < count(shown, YELLOW) == len(shown) // 3 - count(shown, NAVY)
     before = window.pixels_when(48, 882, 800, 40, strip)
-    check(strip(before), "Show Caption at zoom 2: a navy strip with yellow words, 40 pixels "
-          "high, just under the plot")
-    for factor, (x, y), key in ((2, (48, 80), None), (1.5, (36, 60), "5")):
-        if key:
-            window.menu("z", key)
-            window.wait(lambda w: w.focus == "BitBtn1")
+    check(strip(before), "Show Caption at zoom 2: yellow words on navy, 40 pixels under the plot")
+    for run, factor, x, y in ((1, 2, 48, 80), (2, 1.5, 36, 60)):
+        if run == 2:
+            window.menu("z", "5")
         window.keys("Return")
-        window.wait(lambda w: w.runs == (1 if factor == 2 else 2))
+        window.wait(lambda w: w.runs == run)
         size = round(400 * factor)
         differing, white = plot_matches_linux(
             window.pixels_when(x, y, size, size, lambda shown: trajectory_pixels(shown) > 0),
             linux_png(*SEVERE), factor)
-        check(differing == 0 and white > 100, f"zoom {factor}: each pixel of Linux's plot is a "
-              f"block ({differing} pixels differ)")
-        if factor == 2:
-            check(window.pixels_when(48, 882, 800, 40, lambda shown: shown != before) != before,
-                  "after a run, the caption strip says the run's seed")
-        if os.environ.get("MORVANTA_WIN_SHOTS"):
-            left, top = window.client_origin()
-            subprocess.run(["import", "-window", "root", "-crop",
-                            f"{round(615 * factor)}x{round(583 * factor)}+{left}+{top}",
-                            os.path.join(os.environ["MORVANTA_WIN_SHOTS"],
-                                         f"window-zoom-{factor}.png")], check=True)
+        check(differing == 0 and white > 100,
+              f"zoom {factor}: each pixel of Linux's plot a block ({differing} pixels differ)")
+        caption = window.pixels_when(x, y + size + round(factor), size, round(20 * factor),
+                                     lambda shown: strip(shown) and shown != before)
+        check(strip(caption) and caption != before,
+              f"zoom {factor}: under the plot, the caption strip with the run's seed")
 
 
 # The lesson's extras: a name, the window's command line, and what is done and checked.
