@@ -118,7 +118,7 @@ EMSCRIPTEN_KEEPALIVE int mv_pace(int set) {
 EMSCRIPTEN_KEEPALIVE void mv_reset_shares() { Form().session.ResetShares(); }
 EMSCRIPTEN_KEEPALIVE void mv_clear_coefficients() { Form().session.overrides.coefficients.reset(); }
 
-// The last run's time course drawn on a plot of its own; its pixels as RGBA bytes.
+// The last run's time course drawn on a plot of its own; its pixels at the zoom as RGBA bytes.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_time_course() { return Form().TimeCourseRgba(); }
 
 }  // extern "C"

@@ -298,7 +298,10 @@
       item.tabIndex = -1;
       item.setAttribute('role', 'menuitemradio');
       item.setAttribute('aria-checked', String(choice[1] === entry.now));
-      item.addEventListener('click', (e) => { e.stopPropagation(); closeMenu(); entry.choose(choice[1]); });
+      item.addEventListener('click', (e) => {
+        e.stopPropagation(); closeMenu(); entry.choose(choice[1]);
+        announce(`${entry.group} ${choice[0]}, on`);  // the choice confirmed with its group's name
+      });
       group.appendChild(item);
     }
     return group;
@@ -403,7 +406,8 @@
       panel.querySelector('button').onclick = () => { panel.remove(); start.focus(); };
     }
     const c = panel.querySelector('canvas').getContext('2d');
-    c.putImageData(imageOf(_mv_time_course(), 400, 400), 0, 0);
+    c.canvas.width = c.canvas.height = _mv_zoomed_length(400);
+    c.putImageData(imageOf(_mv_time_course(), c.canvas.width, c.canvas.height), 0, 0);
     panel.querySelector('button').focus();
   }
 

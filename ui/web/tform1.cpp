@@ -115,7 +115,7 @@ std::string TForm1::SetCoefficients(const std::string& a12, const std::string& a
 
 const std::uint8_t* TForm1::TimeCourseRgba() {
     DrawTimeCourses(timeCourse_, TimeCoursesOf(session.Records()));
-    return timeCourse_.RgbaOf({0, 0, MapWidth, MapHeight});
+    return timeCourse_.ZoomedRgba(MapHeight, session.options.zoom);
 }
 
 std::string TForm1::CaptionText() const { return PlotCaptionText(session); }
