@@ -6,6 +6,7 @@
 // frames still paced at each number). Prints per step the medians of the rounds and their
 // spread.
 //   wine step-cost.exe [ROUNDS]
+#include <intrin.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -23,15 +24,21 @@
 namespace morvanta {
 namespace {
 
+// The processor's time-stamp counter, in microseconds: a read costs a few nanoseconds, where
+// the performance counter costs Wine a system call, more than a step's drawing.
 double Now() {
     static const double ticksPerMicrosecond = [] {
-        LARGE_INTEGER frequency;
+        LARGE_INTEGER frequency, start, end;
         QueryPerformanceFrequency(&frequency);
-        return double(frequency.QuadPart) / 1e6;
+        QueryPerformanceCounter(&start);
+        const unsigned long long first = __rdtsc();
+        Sleep(200);
+        QueryPerformanceCounter(&end);
+        const double microseconds =
+            double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart);
+        return double(__rdtsc() - first) / microseconds;
     }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / ticksPerMicrosecond;
+    return double(__rdtsc()) / ticksPerMicrosecond;
 }
 
 double Median(std::vector<double> values) {
@@ -162,11 +169,16 @@ RunCost TimedRun(TForm1& form, bool withBoxes, const ClockSource& clock, double 
             outlets.steps, plotFrames.calls};
 }
 
-// What timing an empty call costs, microseconds.
+// What timing an empty call costs, microseconds: the least of 20 batches' means, a batch
+// that the system interrupted left out.
 double TimerCost() {
-    Spent empty;
-    for (int i = 0; i < 100'000; ++i) empty.Time([] {});
-    return empty.total / double(empty.calls);
+    double least = 1e9;
+    for (int batch = 0; batch < 20; ++batch) {
+        Spent empty;
+        for (int i = 0; i < 1000; ++i) empty.Time([] {});
+        least = std::min(least, empty.total / double(empty.calls));
+    }
+    return least;
 }
 
 void Report(const char* what, const std::vector<double>& values, const char* unit) {
@@ -186,7 +198,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     form.RadioGroup1->Select(HundredTrialsItem);
     form.RadioGroup2->Select(2);  // "Comp Mild"
     form.Show(SW_SHOWNORMAL);
-    std::vector<double> timer, boxes, plot, plotAlone, clockLooks, ratio, steps, frames;
+    std::vector<double> timer, boxes, plot, plotAlone, clockLooks, ratio, ratioAlone, steps, frames;
     for (int round = 0; round < rounds; ++round) {  // the window and the plot alone in turn
         const double timerCost = TimerCost();
         const RunCost window = TimedRun(form, true, clock, timerCost);
@@ -197,17 +209,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         plotAlone.push_back(alone.plot);
         clockLooks.push_back(alone.clock);
         ratio.push_back(window.boxes / window.plot);
+        ratioAlone.push_back(window.boxes / alone.plot);
         steps.push_back(double(window.steps));
         frames.push_back(double(window.frames));
     }
+    HDC screen = GetDC(form.Handle());
+    const int reported = GetDeviceCaps(screen, VREFRESH);
+    ReleaseDC(form.Handle(), screen);
     std::printf(
-        "100 trials of \"Comp Mild\" a run, seed 0, %d rounds, %d refreshes a second; "
-        "per step:\n",
-        rounds, DisplayFrames::RefreshRate(form.Handle()));
+        "100 trials of \"Comp Mild\" a run, seed 0, %d rounds, %d refreshes a second "
+        "(VREFRESH %d); per step:\n",
+        rounds, DisplayFrames::RefreshRate(form.Handle()), reported);
     Report("number boxes, with their frames' share", boxes, "us");
     Report("plot's drawing, with its frames' share", plot, "us");
     Report("number boxes / plot's drawing", ratio, "x ");
     Report("plot's drawing, runs of the plot alone", plotAlone, "us");
+    Report("number boxes / plot's drawing in the next run", ratioAlone, "x ");
     Report("frames' clock alone (in the boxes' figure)", clockLooks, "us");
     Report("the timer, taken off each timed call", timer, "us");
     Report("steps a run", steps, "  ");

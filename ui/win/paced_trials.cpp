@@ -20,7 +20,7 @@ void Wait(std::chrono::nanoseconds time, HeldDisplays& displays) {
     MSG message;
     bool painted = false;
     for (int i = 0;
-         i < MaxPaintsAWait && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT);
+         i < MaxPaintsAWait && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
          ++i) {
         DispatchMessageW(&message);
         painted = true;
