@@ -81,7 +81,10 @@ public:
     TimedOutlets(RunOutlets* boxes, DisplayFrames& frames, Spent& spent)
         : boxes_(boxes), frames_(frames), spent_(spent) {}
     void ShowTrialNumber(int n) override {
-        if (!started) frames_.Send();
+        if (!started) {
+            frames_.Send();
+            for (Spent* spent : framesSpent) *spent = Spent{};
+        }
         started = true;
         spent_.Time([&] { boxes_ ? boxes_->ShowTrialNumber(n) : frames_.Tick(); });
     }
@@ -94,6 +97,7 @@ public:
     }
     long steps = 0;
     bool started = false;
+    std::vector<Spent*> framesSpent;  // forget the empty plot's frame
 
 private:
     RunOutlets* boxes_;
@@ -153,6 +157,7 @@ RunCost TimedRun(TForm1& form, bool withBoxes, const ClockSource& clock, double 
     form.Surface().Hold();
     BoxOutlets boxes(*form.Edit1, *form.Edit2, form.Memo1);
     TimedOutlets outlets(withBoxes ? &boxes : nullptr, frames, boxCalls);
+    outlets.framesSpent = {&boxFrames, &plotFrames};
     TimedSurface surface(form.Surface(), outlets, plotCalls);
     const RadioGroupSettings settings(*form.RadioGroup1, *form.RadioGroup2);
     RunTrials(settings, outlets, surface, clock, 623, 610);
