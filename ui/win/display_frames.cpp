@@ -53,10 +53,10 @@ bool DisplayFrames::Look() {
     // As many changes to the next look as came in a sixteenth of a refresh so far, within
     // bounds that keep a change that suddenly takes long from holding a frame back.
     constexpr std::int64_t MaxChangesPerLook = 256;
+    const double changes = double(changesPerLook_ - std::max<std::int64_t>(untilLook_, 0));
     const double elapsed = double(std::max<std::int64_t>(now - lastLook_, 1));
     changesPerLook_ = std::clamp<std::int64_t>(
-        static_cast<std::int64_t>(double(changesPerLook_) * ticksPerRefresh_ / 16 / elapsed), 1,
-        MaxChangesPerLook);
+        static_cast<std::int64_t>(changes * ticksPerRefresh_ / 16 / elapsed), 1, MaxChangesPerLook);
     untilLook_ = changesPerLook_;
     lastLook_ = now;
     if (now < nextRefresh_) return false;
