@@ -18,7 +18,7 @@ class Window:
                                         stderr=subprocess.DEVNULL, text=True)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
-        self.focus, self.runs = None, None
+        self.focus, self.runs, self.log, self.loop_box = None, None, [], None
         self.id = find_window("Morvanta")
         self.activate()
 
@@ -42,6 +42,10 @@ class Window:
                 self.focus = value
             elif kind == "runs":
                 self.runs = int(value)
+            elif kind == "log":
+                self.log.append(value)
+            elif kind == "loopbox":
+                self.loop_box = tuple(int(v) for v in value.split())
         return True
 
     def keys(self, *keys):

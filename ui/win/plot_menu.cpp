@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/driver/step_pace.h"
 #include "session/link_setup.h"
 #include "session/png_file.h"
 #include "session/png_texts.h"
@@ -25,6 +26,29 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
     AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
     AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
+    AddPaceMenu();
+}
+
+namespace {
+constexpr int Paces[] = {FullPace, FastPace, SlowPace};  // the Pace items' steps a second
+}
+
+void PlotMenu::AddPaceMenu() {
+    pace_ = CreatePopupMenu();
+    AppendMenuW(pace_, MF_STRING, PaceFullId, L"&Full");
+    AppendMenuW(pace_, MF_STRING, PaceFastId, L"&2,000 Steps a Second");
+    AppendMenuW(pace_, MF_STRING, PaceSlowId, L"2&00 Steps a Second");
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(pace_), L"P&ace");
+    ShowPace();
+}
+
+void PlotMenu::ShowPace() {
+    for (int item = PaceFullId; item <= PaceSlowId; ++item)
+        CheckMenuItem(
+            pace_, static_cast<UINT>(item),
+            static_cast<UINT>(
+                MF_BYCOMMAND |
+                (Paces[item - PaceFullId] == session_.options.pace ? MF_CHECKED : MF_UNCHECKED)));
 }
 
 HMENU PlotMenu::NewMenu() {
@@ -70,6 +94,11 @@ bool PlotMenu::Do(int item) {
         const bool onEmptyPlot = item != TallyOutcomesId && item != OutcomeShapesId;
         return onEmptyPlot && session_.RedrawsOn(PlotChange::EmptyPlotOption);
     }
+    if (item >= PaceFullId && item <= PaceSlowId) {
+        session_.options.pace = Paces[item - PaceFullId];
+        ShowPace();
+        return false;
+    }
     switch (item) {
         case ResetSharesId:
             session_.ResetShares();
@@ -96,8 +125,10 @@ bool PlotMenu::Do(int item) {
     return false;
 }
 
-void PlotMenu::ApplySetup(const BatchOptions& options) {
-    ApplyLinkSetup(options, session_);
+void PlotMenu::ApplySetup(const LinkSetup& setup) {
+    ApplyLinkSetup(setup.options, session_);
+    if (setup.pace) session_.options.pace = *setup.pace;
+    ShowPace();
     const auto check = [this](int item, bool on) {
         CheckMenuItem(menu_, static_cast<UINT>(item),
                       static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
@@ -108,8 +139,8 @@ void PlotMenu::ApplySetup(const BatchOptions& options) {
     check(LessonMenu::ShowDirectionFieldId, session_.options.directionField);
 }
 
-void PlotMenu::RunFinished(RunOutlets& outlets) {
-    session_.RunFinished(outlets);
+void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
+    session_.RunFinished(outlets, complete);
     EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
     lesson_.RunFinished();
 }

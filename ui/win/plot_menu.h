@@ -9,6 +9,7 @@
 
 #include "core/cli/command_line.h"
 #include "core/driver/run_driver.h"
+#include "session/link_setup.h"
 #include "session/plot_session.h"
 #include "ui/win/gdi_plot_surface.h"
 #include "ui/win/lesson_menu.h"
@@ -39,10 +40,11 @@ public:
     RunObserver& Observer() { return session_.Observer(); }
     // Draws what the options add to the empty plot just drawn on the window's plot.
     void DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
-    // After a run: the tally and the shares in the log, when asked for.
-    void RunFinished(RunOutlets& outlets);
+    // After a run: the tally and the shares in the log, when asked for; a run ended early
+    // counts in no shares.
+    void RunFinished(RunOutlets& outlets, bool complete = true);
     // Switches on what the command line's setup asks for, and shows it as checks.
-    void ApplySetup(const BatchOptions& options);
+    void ApplySetup(const LinkSetup& setup);
 
 private:
     enum Item : int {
@@ -58,8 +60,14 @@ private:
         AxisNumbersId,
         LabelIsoclinesId,
         DescribePlotId,
+        PaceFullId = 341,  // the Pace submenu's items, in order
+        PaceFastId,
+        PaceSlowId,
     };
     static HMENU NewMenu();
+    // The Pace submenu: Full, 2,000 and 200 steps a second, one of them checked.
+    void AddPaceMenu();
+    void ShowPace();
     int Track(POINT screen);
     // Does the item; returns whether the empty plot is to be drawn again at once, so that the
     // class never sees the plot as it was before the change.
@@ -80,6 +88,7 @@ private:
     GdiPlotSurface& plot_;
     const RadioGroup& scenario_;
     HMENU menu_;
+    HMENU pace_ = nullptr;
     PlotSession session_;
     LessonMenu lesson_;
 };
