@@ -30,6 +30,7 @@ test_packages=(
     at-spi2-core dbus-daemon          # the accessibility bus, on a private session bus
     python3-gi gir1.2-atspi-2.0       # a screen reader's view of the window, read over AT-SPI
     orca                              # the screen reader itself, its debug log as what it says
+    python3-markdown                  # the worksheet as one HTML page (docs/lesson.html)
 )
 
 tests=OFF

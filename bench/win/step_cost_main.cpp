@@ -1,8 +1,12 @@
-// What a step costs in the window under this system: the number box the program draws
-// itself, the standard edit's text change and repaint it replaces, and the plot's own
-// segment (raster and SetDIBitsToDevice), each timed around its call in real runs on the
-// screen. Runs of the two boxes alternate; prints medians per run and their spread.
+// What a step costs in the window under this system: the number boxes against the plot's own
+// drawing, each with its share of the frames the run sends (a frame a refresh of the display),
+// timed around their calls in real runs of the window on the screen, the timer's own cost
+// (measured in the same round) taken off each call. Runs of the window (plot and boxes, as a
+// click on "Start" runs it) alternate with runs of the plot alone (the boxes silent, the
+// frames still paced at each number). Prints per step the medians of the rounds and their
+// spread.
 //   wine step-cost.exe [ROUNDS]
+#include <intrin.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -13,21 +17,28 @@
 
 #include "core/driver/run_driver.h"
 #include "core/system_clock.h"
+#include "ui/win/display_frames.h"
 #include "ui/win/tform1.h"
 #include "ui/win/window_bindings.h"
 
 namespace morvanta {
 namespace {
 
+// The processor's time-stamp counter, in microseconds: a read costs a few nanoseconds, where
+// the performance counter costs Wine a system call, more than a step's drawing.
 double Now() {
     static const double ticksPerMicrosecond = [] {
-        LARGE_INTEGER frequency;
+        LARGE_INTEGER frequency, start, end;
         QueryPerformanceFrequency(&frequency);
-        return double(frequency.QuadPart) / 1e6;
+        QueryPerformanceCounter(&start);
+        const unsigned long long first = __rdtsc();
+        Sleep(200);
+        QueryPerformanceCounter(&end);
+        const double microseconds =
+            double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart);
+        return double(__rdtsc() - first) / microseconds;
     }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / ticksPerMicrosecond;
+    return double(__rdtsc()) / ticksPerMicrosecond;
 }
 
 double Median(std::vector<double> values) {
@@ -35,104 +46,149 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-// The step display as a standard edit: its text set, then repainted at once.
-class EditTextOutlets : public RunOutlets {
-public:
-    explicit EditTextOutlets(TForm1& form) : form_(form) {}
-    void ShowTrialNumber(int n) override { Show(form_.Edit1->Handle(), n); }
-    void ShowStepNumber(int n) override { Show(form_.Edit2->Handle(), n); }
-    void AppendLog(const std::string& line) override { AppendLine(form_.Memo1, line); }
-
-private:
-    static void Show(HWND edit, int n) {
-        SetWindowTextW(edit, std::to_wstring(n).c_str());
-        UpdateWindow(edit);
+// Time spent in calls, and how many.
+struct Spent {
+    double total = 0;
+    long calls = 0;
+    template <class Call>
+    void Time(Call call) {
+        const double start = Now();
+        call();
+        total += Now() - start;
+        ++calls;
     }
-    TForm1& form_;
+    // Less the timer's own cost of each call.
+    double Net(double timerCost) const { return total - timerCost * double(calls); }
 };
 
+class TimedPart : public FramePart {
+public:
+    TimedPart(FramePart& inner, Spent& spent) : inner_(inner), spent_(spent) {}
+    void SendChanges() override {
+        spent_.Time([&] { inner_.SendChanges(); });
+    }
+
+private:
+    FramePart& inner_;
+    Spent& spent_;
+};
+
+// The boxes' calls timed; with no boxes, the frames' clock is asked at each number as the
+// boxes would. The first trial's number first sends the empty plot the run began with, a cost
+// of the run, not of its steps.
 class TimedOutlets : public RunOutlets {
 public:
-    TimedOutlets(RunOutlets& inner, std::vector<double>& times) : inner_(inner), times_(times) {}
-    void ShowTrialNumber(int n) override { inner_.ShowTrialNumber(n); }
-    void ShowStepNumber(int n) override {
-        const double start = Now();
-        inner_.ShowStepNumber(n);
-        times_.push_back(Now() - start);
+    TimedOutlets(RunOutlets* boxes, DisplayFrames& frames, Spent& spent)
+        : boxes_(boxes), frames_(frames), spent_(spent) {}
+    void ShowTrialNumber(int n) override {
+        if (!started) {
+            frames_.Send();
+            for (Spent* spent : framesSpent) *spent = Spent{};
+        }
+        started = true;
+        spent_.Time([&] { boxes_ ? boxes_->ShowTrialNumber(n) : frames_.Tick(); });
     }
-    void AppendLog(const std::string& line) override { inner_.AppendLog(line); }
+    void ShowStepNumber(int n) override {
+        ++steps;
+        spent_.Time([&] { boxes_ ? boxes_->ShowStepNumber(n) : frames_.Tick(); });
+    }
+    void AppendLog(const std::string& line) override {
+        if (boxes_) boxes_->AppendLog(line);
+    }
+    long steps = 0;
+    bool started = false;
+    std::vector<Spent*> framesSpent;  // forget the empty plot's frame
 
 private:
-    RunOutlets& inner_;
-    std::vector<double>& times_;
+    RunOutlets* boxes_;
+    DisplayFrames& frames_;
+    Spent& spent_;
 };
 
-// The window's plot, each segment timed.
+// The window's plot, its drawing timed once the first trial has started.
 class TimedSurface : public PlotSurface {
 public:
-    TimedSurface(PlotSurface& inner, std::vector<double>& times) : inner_(inner), times_(times) {}
+    TimedSurface(PlotSurface& inner, const TimedOutlets& run, Spent& spent)
+        : inner_(inner), run_(run), spent_(spent) {}
     void SetPenColor(Color color) override { inner_.SetPenColor(color); }
     void SetBrushColor(Color color) override { inner_.SetBrushColor(color); }
     void SetFont(const std::string& face, int points, Color color) override {
         inner_.SetFont(face, points, color);
     }
-    void MoveTo(int x, int y) override {
-        inner_.MoveTo(x, y);
-        at_ = {x, y};
-    }
+    void MoveTo(int x, int y) override { inner_.MoveTo(x, y); }
     void LineTo(int x, int y) override {
-        const double start = Now();
-        inner_.LineTo(x, y);
-        const double took = Now() - start;
-        times_.push_back(took);
-        if (PlotPoint{x, y} != at_) drawing_.push_back(took);  // a segment of a pixel or more
-        at_ = {x, y};
+        Timed([&] { inner_.LineTo(x, y); });
     }
-    const std::vector<double>& DrawingSegments() const { return drawing_; }
-    void Rectangle(int x1, int y1, int x2, int y2) override { inner_.Rectangle(x1, y1, x2, y2); }
-    void Ellipse(int x1, int y1, int x2, int y2) override { inner_.Ellipse(x1, y1, x2, y2); }
+    void Rectangle(int x1, int y1, int x2, int y2) override {
+        Timed([&] { inner_.Rectangle(x1, y1, x2, y2); });
+    }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        Timed([&] { inner_.Ellipse(x1, y1, x2, y2); });
+    }
     void TextOut(int x, int y, const std::string& text) override { inner_.TextOut(x, y, text); }
 
 private:
+    template <class Call>
+    void Timed(Call call) {
+        if (run_.started)
+            spent_.Time(call);
+        else
+            call();
+    }
     PlotSurface& inner_;
-    std::vector<double>& times_;
-    std::vector<double> drawing_;
-    PlotPoint at_;
+    const TimedOutlets& run_;
+    Spent& spent_;
 };
 
-double Mean(const std::vector<double>& values) {
-    double sum = 0;
-    for (double v : values) sum += v;
-    return values.empty() ? 0.0 : sum / double(values.size());
-}
-
-// Per step, the mean: a step whose segment stays within one pixel draws nothing, and most do.
+// Per step, microseconds.
 struct RunCost {
-    double box = 0, plot = 0, drawingSegment = 0;
+    double boxes = 0, plot = 0, clock = 0;
+    long steps = 0, frames = 0;
 };
 
-RunCost TimedRun(TForm1& form, RunOutlets& boxes, const ClockSource& clock) {
-    std::vector<double> boxTimes, plotTimes;
-    TimedOutlets outlets(boxes, boxTimes);
-    TimedSurface surface(form.Surface(), plotTimes);
+RunCost TimedRun(TForm1& form, bool withBoxes, const ClockSource& clock, double timerCost) {
+    Spent boxCalls, plotCalls, boxFrames, plotFrames;
+    TimedPart plot(form.Surface(), plotFrames), trial(*form.Edit1, boxFrames),
+        step(*form.Edit2, boxFrames);
+    DisplayFrames frames({&plot, &trial, &step});
+    frames.SetRefreshRate(DisplayFrames::RefreshRate(form.Handle()));
+    form.Edit1->Hold(frames);
+    form.Edit2->Hold(frames);
+    form.Surface().Hold();
+    BoxOutlets boxes(*form.Edit1, *form.Edit2, form.Memo1);
+    TimedOutlets outlets(withBoxes ? &boxes : nullptr, frames, boxCalls);
+    outlets.framesSpent = {&boxFrames, &plotFrames};
+    TimedSurface surface(form.Surface(), outlets, plotCalls);
     const RadioGroupSettings settings(*form.RadioGroup1, *form.RadioGroup2);
-    const HeldDisplays held(*form.Edit1, *form.Edit2, form.Surface());  // as the window runs
     RunTrials(settings, outlets, surface, clock, 623, 610);
-    return {Mean(boxTimes), Mean(plotTimes), Median(surface.DrawingSegments())};
+    // Every frame so far was sent from a number's call; the last one as the run returns.
+    const double sentInNumbers = boxFrames.total + plotFrames.total;
+    frames.Send();
+    form.Surface().Release();
+    form.Edit1->Release();
+    form.Edit2->Release();
+    const double steps = double(std::max(outlets.steps, 1L));
+    const double numbers = boxCalls.Net(timerCost) - sentInNumbers;
+    return {(numbers + boxFrames.Net(timerCost)) / steps,
+            (plotCalls.Net(timerCost) + plotFrames.Net(timerCost)) / steps, numbers / steps,
+            outlets.steps, plotFrames.calls};
 }
 
-void Report(const char* what, const std::vector<double>& values) {
+// What timing an empty call costs, microseconds: the least of 20 batches' means, a batch
+// that the system interrupted left out.
+double TimerCost() {
+    double least = 1e9;
+    for (int batch = 0; batch < 20; ++batch) {
+        Spent empty;
+        for (int i = 0; i < 1000; ++i) empty.Time([] {});
+        least = std::min(least, empty.total / double(empty.calls));
+    }
+    return least;
+}
+
+void Report(const char* what, const std::vector<double>& values, const char* unit) {
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    std::printf("%-38s median of runs %7.2f us  (runs %.2f .. %.2f)\n", what, Median(values), *low,
-                *high);
-}
-
-void ReportPercent(const char* what, const std::vector<double>& ratios) {
-    std::vector<double> percent;
-    for (double r : ratios) percent.push_back(r * 100);
-    const auto [low, high] = std::minmax_element(percent.begin(), percent.end());
-    std::printf("%-38s median of runs %7.0f %%  (runs %.0f .. %.0f)\n", what, Median(percent), *low,
-                *high);
+    std::printf("%-48s %8.4f %s  (rounds %.4f .. %.4f)\n", what, Median(values), unit, *low, *high);
 }
 
 }  // namespace
@@ -144,31 +200,40 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const FixedClock clock = FixedClock::ForSeed(0);
     TForm1::RegisterClasses(instance);
     TForm1 form(instance, clock);
+    form.RadioGroup1->Select(HundredTrialsItem);
+    form.RadioGroup2->Select(2);  // "Comp Mild"
     form.Show(SW_SHOWNORMAL);
-    BoxOutlets drawn(*form.Edit1, *form.Edit2, form.Memo1);
-    EditTextOutlets edits(form);
-    std::vector<double> drawnBox, drawnPlot, drawingSegments, editBox, editPlot, ratios,
-        drawingRatios;
-    for (int round = 0; round < rounds; ++round) {  // the two kinds of box in turn
-        const RunCost own = TimedRun(form, drawn, clock);
-        const RunCost edit = TimedRun(form, edits, clock);
-        drawnBox.push_back(own.box);
-        drawnPlot.push_back(own.plot);
-        drawingSegments.push_back(own.drawingSegment);
-        editBox.push_back(edit.box);
-        editPlot.push_back(edit.plot);
-        ratios.push_back(own.box / own.plot);
-        drawingRatios.push_back(own.box / own.drawingSegment);
+    std::vector<double> timer, boxes, plot, plotAlone, clockLooks, ratio, ratioAlone, steps, frames;
+    for (int round = 0; round < rounds; ++round) {  // the window and the plot alone in turn
+        const double timerCost = TimerCost();
+        const RunCost window = TimedRun(form, true, clock, timerCost);
+        const RunCost alone = TimedRun(form, false, clock, timerCost);
+        timer.push_back(timerCost);
+        boxes.push_back(window.boxes);
+        plot.push_back(window.plot);
+        plotAlone.push_back(alone.plot);
+        clockLooks.push_back(alone.clock);
+        ratio.push_back(window.boxes / window.plot);
+        ratioAlone.push_back(window.boxes / alone.plot);
+        steps.push_back(double(window.steps));
+        frames.push_back(double(window.frames));
     }
-    std::printf("10 trials of \"Start Point\" a run, seed 0, %d runs of each box, mean per step:\n",
-                rounds);
-    Report("number box drawn by the program", drawnBox);
-    Report("plot segment (with that box)", drawnPlot);
-    Report("  a segment that draws (median)", drawingSegments);
-    Report("edit: SetWindowText + UpdateWindow", editBox);
-    Report("plot segment (with the edit)", editPlot);
-    ReportPercent("drawn box / plot segment", ratios);
-    ReportPercent("drawn box / a segment that draws", drawingRatios);
+    HDC screen = GetDC(form.Handle());
+    const int reported = GetDeviceCaps(screen, VREFRESH);
+    ReleaseDC(form.Handle(), screen);
+    std::printf(
+        "100 trials of \"Comp Mild\" a run, seed 0, %d rounds, %d refreshes a second "
+        "(VREFRESH %d); per step:\n",
+        rounds, DisplayFrames::RefreshRate(form.Handle()), reported);
+    Report("number boxes, with their frames' share", boxes, "us");
+    Report("plot's drawing, with its frames' share", plot, "us");
+    Report("number boxes / plot's drawing", ratio, "x ");
+    Report("plot's drawing, runs of the plot alone", plotAlone, "us");
+    Report("number boxes / plot's drawing in the next run", ratioAlone, "x ");
+    Report("frames' clock alone (in the boxes' figure)", clockLooks, "us");
+    Report("the timer, taken off each timed call", timer, "us");
+    Report("steps a run", steps, "  ");
+    Report("frames a run", frames, "  ");
     std::fflush(stdout);
     return 0;
 }

@@ -63,11 +63,21 @@ export async function axeViolations(page) {
   const result = await page.evaluate(() => window.axe.run(document));
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
 }
-// The canvas as RGB triples, row by row.
-export const canvasRgb = (page) => page.evaluate(() => {
-  const d = document.getElementById('MapBox').getContext('2d').getImageData(0, 0, 400, 400).data;
-  return Array.from(d.filter((_, i) => i % 4 !== 3));
+// A canvas at its own size, as RGB triples row by row, and its width; the plot's RGB.
+export async function canvasPixels(page, id) {
+  const [url, width] = await page.$eval(`#${id}`, (c) => [c.toDataURL('image/png'), c.width]);
+  return { rgb: pngRgb(Buffer.from(url.split(',')[1], 'base64')), width };
+}
+export const canvasRgb = async (page) => (await canvasPixels(page, 'MapBox')).rgb;
+// The plot's pixels each drawn as a factor x factor block.
+export const blocks = (rgb, factor) => Array.from({ length: 3 * (400 * factor) ** 2 }, (_, i) => {
+  const x = Math.floor((i / 3) % (400 * factor) / factor), y = Math.floor(i / 3 / (400 * factor) / factor);
+  return rgb[3 * (y * 400 + x) + i % 3];
 });
+// The boxes of the page's controls on the page, [left, top, width, height].
+export const boxes = (page, ids) => page.evaluate((ids) => Object.fromEntries(ids.map((id) => {
+  const r = document.getElementById(id).getBoundingClientRect(); return [id, [r.x + scrollX, r.y + scrollY, r.width, r.height]];
+})), ids);
 
 // The batch program's PNG and CSV for the same options.
 export function batchRun(options) {
@@ -106,11 +116,11 @@ export function pngRgb(png) {
 
 // The pixels that differ outside the boxes the labels' glyphs may cover.
 export const LabelBoxes = [[0, 5, 90, 32], [195, 378, 300, 400]];
-export function differingPixels(a, b) {
-  const differing = [];
-  for (let y = 0; y < 400; ++y) for (let x = 0; x < 400; ++x) {
-    if (LabelBoxes.some(([l, t, r, bt]) => x >= l && x < r && y >= t && y < bt)) continue;
-    const i = 3 * (y * 400 + x);
+export function differingPixels(a, b, zoom = 1) {
+  const differing = [], side = 400 * zoom;
+  for (let y = 0; y < side; ++y) for (let x = 0; x < side; ++x) {
+    if (LabelBoxes.some(([l, t, r, bt]) => x >= l * zoom && x < r * zoom && y >= t * zoom && y < bt * zoom)) continue;
+    const i = 3 * (y * side + x);
     if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) differing.push(`(${x},${y})`);
   }
   return differing;

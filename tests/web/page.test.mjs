@@ -11,9 +11,7 @@ test('opens from file:// with Start focused, the empty plot and the designed con
   assert.equal(await h.focused(page), 'BitBtn1');
   assert.equal(await page.$eval('#MapBox', (c) => c.getAttribute('role') + '/' + c.getAttribute('aria-label')), 'img/Phase plane');
   assert.match(await page.$eval('#PlotDescription', (d) => d.textContent), /^Empty plot\./);
-  const boxes = await page.evaluate(() => Object.fromEntries(['MapBox', 'BitBtn1', 'BitBtn2', 'Edit1', 'Edit2', 'Memo1', 'RadioGroup1', 'Image1'].map(
-    (id) => { const r = document.getElementById(id).getBoundingClientRect(); return [id, [r.x, r.y, r.width, r.height]]; })));
-  assert.deepEqual(boxes, { MapBox: [24, 40, 400, 400], BitBtn1: [488, 480, 75, 25], BitBtn2: [488, 512, 75, 24],
+  assert.deepEqual(await h.boxes(page, ['MapBox', 'BitBtn1', 'BitBtn2', 'Edit1', 'Edit2', 'Memo1', 'RadioGroup1', 'Image1']), { MapBox: [24, 40, 400, 400], BitBtn1: [488, 480, 75, 25], BitBtn2: [488, 512, 75, 24],
     Edit1: [128, 480, 40, 21], Edit2: [128, 510, 40, 21], Memo1: [432, 168, 161, 265], RadioGroup1: [248, 480, 100, 50],
     Image1: [440, 48, 153, 105] });
   assert.deepEqual(page.errors, []);
@@ -149,3 +147,71 @@ test('the keyboard opens the menu; its options change the plot and the link', as
   await page.waitForFunction(() => /#scenario=comp-mild&trials=10&isoclines/.test(document.getElementById('Memo1').value));
   await page.close();
 });
+
+// The lesson extras, a table per behaviour run by one body: a link, the user's steps (a menu item,
+// a run, a run ended by Escape once under way) and what the user then sees.
+const menuItems = [
+  { link: 'scenario=comp-severe', steps: ['Axis Numbers', 'Describe Plot'], alert: /Axis numbers from 0 to 0\.9\./,
+    drawn: [['yellowText', 278, 382, 302, 396]] },
+  { link: 'scenario=comp-severe&isoclines', steps: ['Label Isoclines'], drawn: [['species1', 0, 0, 400, 400], ['species2', 0, 0, 400, 400]] },
+  { link: 'scenario=comp-severe&trials=1&seed=43200000', steps: ['run', 'Describe Plot'], alert: /^Scenario Comp Severe, 1 trial/ },
+  { link: 'scenario=comp-severe&trials=1', steps: ['Tally Outcomes', 'run', 'run', 'Reset Shares', 'run'],
+    log: /\nShares \(2 trials\):[^]*\nShares \(1 trials\):[^\n]*$/ },
+];
+// The early run counts in no shares.
+const pacedRuns = [
+  { link: 'scenario=comp-severe&trials=100&pace=200', steps: ['Tally Outcomes', 'escape', 'Full', 'run'] },
+  { link: 'scenario=comp-severe&trials=100', steps: ['Tally Outcomes', '2,000 Steps a Second', 'escape', 'Full', 'run'] },
+].map((row) => ({ ...row, log: /^Run ended early by Escape\n[^]*\nShares \(100 trials\):[^\n]*$/ }));
+const classViews = [
+  { link: 'scenario=comp-severe&trials=10&seed=43200000&zoom=2', steps: ['run'], zoom: 2 },
+  { link: 'scenario=comp-severe&trials=10&seed=43200000', steps: ['Show Caption', 'run'], zoom: 1, caption: true },
+  { link: 'scenario=comp-severe&trials=10&seed=43200000', steps: ['Show Caption', '3×', 'run'], zoom: 3, caption: true },
+];
+const shades = {  // the rasteriser's lines exactly, the browser's text as its smoothing draws it
+  yellowText: (r, g, b) => r === g && r > 128 && b < 64, species1: (r, g, b) => r === 255 && g === 160 && b === 64,
+  species2: (r, g, b) => r === 112 && g === 224 && b === 112 };
+const count = ({ rgb, width }, shade, l, t, r, b) => rgb.filter((v, i) => {
+  const x = (i / 3) % width, y = Math.floor(i / 3 / width);
+  return i % 3 === 0 && x >= l && x < r && y >= t && y < b && shades[shade](v, rgb[i + 1], rgb[i + 2]);
+}).length;
+async function act(page, step) {
+  if (step === 'escape') {
+    await page.click('#BitBtn1');
+    await page.waitForFunction(() => Number(document.getElementById('Edit2').value) > 0);
+    await page.keyboard.press('Escape');
+    await page.waitForFunction(() => !window.morvanta.running());
+    assert.match(await page.$eval('#Announcer', (a) => a.textContent), /^Run ended early by Escape\. Scenario /);
+  } else if (step === 'run') {
+    const done = ((await h.log(page)).match(/Normal End of Job/g) || []).length;
+    await page.click('#BitBtn1'); await h.runsDone(page, done + 1);
+  } else await h.chooseMenuItem(page, step);
+}
+for (const { link, steps, alert, log, drawn = [], zoom, caption } of [...menuItems, ...pacedRuns, ...classViews]) {
+  test(`#${link}: ${steps.join(', ')}`, async () => {
+    const page = await h.openPage('#' + link);
+    const alerts = [];
+    page.on('dialog', (d) => { alerts.push(d.message()); d.accept(); });
+    const before = await h.canvasPixels(page, 'MapBox');
+    for (const step of steps) await act(page, step);
+    if (alert) assert.match(alerts.join('\n'), alert);
+    if (log) assert.match(await h.log(page), log);
+    const plot = await h.canvasPixels(page, 'MapBox');
+    for (const box of drawn) assert.ok(count(plot, ...box) > 0 && count(before, ...box) === 0, `${box} drawn`);
+    const z = (box) => box.map((v) => v * zoom);
+    if (zoom) {  // the page and the plot against the batch program's
+      assert.deepEqual(await h.boxes(page, ['MapBox', 'Edit1']), { MapBox: z([24, 40, 400, 400]), Edit1: z([128, 480, 40, 21]) });
+      const batch = h.batchRun(['--scenario=comp-severe', '--trials=10', '--seed=43200000']).rgb;
+      assert.deepEqual(h.differingPixels(plot.rgb, h.blocks(batch, zoom), zoom).slice(0, 10), []);
+    }
+    assert.equal(await page.$eval('#Caption', (c) => !c.hidden), !!caption);
+    if (caption) {
+      assert.deepEqual((await h.boxes(page, ['Caption'])).Caption, z([24, 441, 400, 20]));
+      assert.equal(await page.$eval('#Caption', (c) => c.getAttribute('aria-label')), 'Comp Severe; a12 1.5, a21 1.5; caption; seed 43200000');
+      const strip = await h.canvasPixels(page, 'Caption');
+      assert.deepEqual([strip.rgb.slice(0, 3), strip.rgb.slice(-3)], [[0, 0, 128], [0, 0, 128]], 'on navy');
+      assert.ok(count(strip, 'yellowText', 0, 0, strip.width, strip.width) > 0, 'the words in yellow');
+    }
+    await page.close();
+  });
+}

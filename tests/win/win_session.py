@@ -18,7 +18,7 @@ class Window:
                                         stderr=subprocess.DEVNULL, text=True)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
-        self.focus, self.runs, self.log, self.boxes = None, None, [], []
+        self.focus, self.runs, self.log, self.loop_box, self.boxes = None, None, [], None, []
         self.id = find_window("Morvanta")
         self.activate()
 
@@ -44,6 +44,8 @@ class Window:
                 self.runs = int(value)
             elif kind == "log":
                 self.log.append(value)
+            elif kind == "loopbox":
+                self.loop_box = tuple(int(v) for v in value.split())
             elif kind == "box":
                 self.boxes.append(value)
         return True

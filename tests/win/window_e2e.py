@@ -166,7 +166,7 @@ def reset_shares(window):
 
 
 def zoomed_window(window):
-    window.menu("a")
+    window.menu("w")
     strip = lambda shown: 0 < count(shown, YELLOW) == len(shown) // 3 - count(shown, NAVY)
     before = window.pixels_when(48, 882, 800, 40, strip)
     check(strip(before), "Show Caption at zoom 2: yellow words on navy, 40 pixels under the plot")
@@ -244,6 +244,27 @@ try:
     window.wait(lambda w: w.focus == "BitBtn2")
     left = trajectory_pixels(window.pixels(24, 40, 400, 400))
     check(left == 0, f"Shift+F10, Clear Plot: the run's drawing is gone ({left} pixels left)")
+    window.close()
+
+    # At 200 steps a second, Escape ends a run once the Loop box shows a number: the log says
+    # so, and the shares count only the next run, at full pace (the menu's Pace, Full).
+    window = Window(wine, probe, "--seed=" + SEED, "--trials=100", "--pace=200")
+    window.wait(lambda w: w.focus == "BitBtn1" and w.loop_box is not None)
+    window.keys("shift+F10", "y")  # Tally Outcomes
+    window.keys("Return")
+    deadline, number = time.monotonic() + BOUND, b""
+    while time.monotonic() < deadline and not number:
+        number = window.pixels(*window.loop_box).strip(b"\xff")  # anything but the blank box
+    window.keys("Escape")
+    ended = window.wait(lambda w: "Run ended early by Escape" in w.log)
+    check(number and ended and not any(line.startswith("Shares") for line in window.log),
+          f"paced: the Loop box shows a number, Escape ends the run, no shares ({window.log})")
+    window.keys("shift+F10", "a", "f")  # Pace, Full
+    window.keys("Return")
+    window.wait(lambda w: any(line.startswith("Shares") for line in w.log))
+    shares = [line for line in window.log if line.startswith("Shares")]
+    check(len(shares) == 1 and shares[0].startswith("Shares (100 trials)") and window.runs == 1,
+          f"paced: the shares count only the full run ({shares})")
     window.close()
 
     for name, tabs, keys, outcome in ENTER_RULES:

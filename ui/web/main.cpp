@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "plot/zoom.h"
 #include "ui/web/tform1.h"
 
 namespace {
@@ -28,9 +29,10 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void mv_form_create() { Form().FormCreate(); }
 EMSCRIPTEN_KEEPALIVE void mv_paint() { Form().PaintB(); }
 EMSCRIPTEN_KEEPALIVE void mv_start() { Form().BitBtn1Click(); }
-EMSCRIPTEN_KEEPALIVE int mv_advance(double budgetMs, int maxSteps) {
-    return Form().AdvanceRun(budgetMs, maxSteps) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE int mv_advance(double budgetMs, int maxSteps, double frameMs) {
+    return Form().AdvanceRun(budgetMs, maxSteps, frameMs) ? 1 : 0;
 }
+EMSCRIPTEN_KEEPALIVE const char* mv_end_early() { return Handed(Form().EndRunEarly()); }
 EMSCRIPTEN_KEEPALIVE int mv_slice_steps() { return Form().SliceSteps(); }
 EMSCRIPTEN_KEEPALIVE int mv_running() { return Form().Running() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void mv_set_items(int trials, int scenario) {
@@ -41,6 +43,17 @@ EMSCRIPTEN_KEEPALIVE int mv_trials_item() { return Form().trialsItem; }
 EMSCRIPTEN_KEEPALIVE int mv_scenario_item() { return Form().scenarioItem; }
 EMSCRIPTEN_KEEPALIVE int mv_trial() { return Form().outlets.trial; }
 EMSCRIPTEN_KEEPALIVE int mv_step() { return Form().outlets.step; }
+
+// The whole plot at the zoom, ZoomedLength(400) pixels square, as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_zoomed_plot() {
+    return Form().plot.ZoomedRgba(morvanta::MapHeight, Form().session.options.zoom);
+}
+EMSCRIPTEN_KEEPALIVE int mv_zoomed_length(int length) {
+    return morvanta::ZoomedLength(length, Form().session.options.zoom);
+}
+// The caption strip at the zoom, ZoomedLength(400) x ZoomedLength(20) pixels; its words.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_caption() { return Form().CaptionRgba(); }
+EMSCRIPTEN_KEEPALIVE const char* mv_caption_text() { return Handed(Form().CaptionText()); }
 
 // The rectangle changed since the last call, into four ints (left, top, right, bottom);
 // its pixels as RGBA bytes.
@@ -70,13 +83,13 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_plot_png(int* size) {
 }
 
 // The plot options by number: 0 isoclines, 1 tally, 2 shapes, 3 outcome map, 4 direction field,
-// 5 axis numbers, 6 labelled isoclines.
+// 5 axis numbers, 6 labelled isoclines, 7 caption.
 EMSCRIPTEN_KEEPALIVE int mv_option(int which, int set) {
     morvanta::PlotOptions& o = Form().session.options;
-    bool* const options[] = {&o.isoclines,        &o.tallyOutcomes,  &o.outcomeShapes,
-                             &o.outcomeMap,       &o.directionField, &o.axisTicks,
-                             &o.labelledIsoclines};
-    if (which < 0 || which >= 7) return 0;
+    bool* const options[] = {&o.isoclines,         &o.tallyOutcomes,  &o.outcomeShapes,
+                             &o.outcomeMap,        &o.directionField, &o.axisTicks,
+                             &o.labelledIsoclines, &o.caption};
+    if (which < 0 || which >= 8) return 0;
     if (set >= 0) *options[which] = set != 0;
     return *options[which] ? 1 : 0;
 }
@@ -90,10 +103,22 @@ EMSCRIPTEN_KEEPALIVE double mv_shown_coefficient(int which) {
 EMSCRIPTEN_KEEPALIVE const char* mv_set_coefficients_text(const char* a12, const char* a21) {
     return Handed(Form().SetCoefficients(a12, a21));
 }
+// The zoom (1 to 3) and the pace (steps a second, 0 for full); set where the argument is
+// positive, or 0 for the pace.
+EMSCRIPTEN_KEEPALIVE double mv_zoom(double set) {
+    double& zoom = Form().session.options.zoom;
+    if (set > 0) zoom = morvanta::ClampedZoom(set);
+    return zoom;
+}
+EMSCRIPTEN_KEEPALIVE int mv_pace(int set) {
+    int& pace = Form().session.options.pace;
+    if (set >= 0) pace = set;
+    return pace;
+}
 EMSCRIPTEN_KEEPALIVE void mv_reset_shares() { Form().session.ResetShares(); }
 EMSCRIPTEN_KEEPALIVE void mv_clear_coefficients() { Form().session.overrides.coefficients.reset(); }
 
-// The last run's time course drawn on a plot of its own; its pixels as RGBA bytes.
+// The last run's time course drawn on a plot of its own; its pixels at the zoom as RGBA bytes.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* mv_time_course() { return Form().TimeCourseRgba(); }
 
 }  // extern "C"

@@ -22,6 +22,9 @@
   newRunStats();
   const held = [];          // clicks made during a run, handled after it in order
   let running = false, ended = false;
+  // A run at a pace takes Escape, which ends it at its next frame.
+  let paced = false, escaped = false;
+  let zoom = 1;
 
   const text = (pointer) => UTF8ToString(pointer);
   const withString = (s, f) => { const p = allocateUTF8(s); try { return f(p); } finally { _free(p); } };
@@ -55,7 +58,8 @@
   // The log: a new last line, and the same for a screen reader when it ends a run.
   Module.appendLog = (line) => { memo.value += (memo.value ? '\n' : '') + line; memo.scrollTop = memo.scrollHeight; };
 
-  // The changed rectangle of the plot onto the canvas, 1:1, as the wasm hands it over.
+  // The changed rectangle of the plot onto the canvas, 1:1, as the wasm hands it over; at a
+  // zoom, the blocks of those pixels in the plot drawn at the zoom.
   let rect = 0;
   const imageOf = (pointer, width, height) =>
     new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, width * height * 4), width, height);
@@ -64,14 +68,35 @@
     const pixels = _mv_take_changed(rect);
     // No destructuring in this file: emcc 3.1.6's JS optimiser drops such declarations.
     const at = rect >> 2, l = HEAP32[at], t = HEAP32[at + 1], r = HEAP32[at + 2], b = HEAP32[at + 3];
-    if (r > l && b > t) context.putImageData(imageOf(pixels, r - l, b - t), l, t);
+    if (!(r > l && b > t)) return;
+    if (zoom === 1) { context.putImageData(imageOf(pixels, r - l, b - t), l, t); return; }
+    const side = canvas.width, x0 = Math.floor(l * zoom), y0 = Math.floor(t * zoom);
+    context.putImageData(imageOf(_mv_zoomed_plot(), side, side), 0, 0,
+      x0, y0, Math.ceil(r * zoom) - x0, Math.ceil(b * zoom) - y0);
+  }
+  // The caption strip under the plot, when it is on, with the session's words.
+  const strip = $('Caption'), stripContext = strip.getContext('2d');
+  function showCaption() {
+    strip.hidden = !option(OptionCaption) || ended;
+    if (strip.hidden) return;
+    stripContext.putImageData(imageOf(_mv_caption(), strip.width, strip.height), 0, 0);
+    strip.setAttribute('aria-label', text(_mv_caption_text()));
+  }
+  // The page's layout and the plot at the factor: every pixel of the plot a block.
+  function setZoom(factor) {
+    zoom = _mv_zoom(factor);
+    canvas.width = canvas.height = strip.width = _mv_zoomed_length(400);
+    strip.height = _mv_zoomed_length(20);
+    context.putImageData(imageOf(_mv_zoomed_plot(), canvas.width, canvas.height), 0, 0);
+    showCaption();
+    fit();
   }
   function showNumbers() {
     const trial = _mv_trial(), step = _mv_step();
     if (trial) edit1.value = String(trial);
     if (step) edit2.value = String(step);
   }
-  function describePlot() { $('PlotDescription').textContent = text(_mv_description()); }
+  function describePlot() { $('PlotDescription').textContent = text(_mv_description()); showCaption(); }
   const announce = (s) => { $('Announcer').textContent = s; };
   const items = () => [radios('trials').findIndex((r) => r.checked), radios('fixed').findIndex((r) => r.checked)];
   const sendItems = () => _mv_set_items(...items());
@@ -83,13 +108,21 @@
     newRunStats();
     _mv_start();
     running = true;
+    paced = _mv_pace(-1) > 0;
+    escaped = false;
     form.setAttribute('aria-busy', 'true');
     blit();
     requestAnimationFrame(frame);
   }
-  function frame() {
+  function frame(time) {
+    if (escaped) {
+      const said = text(_mv_end_early());
+      blit(); showNumbers();
+      runEnded(said);
+      return;
+    }
     const t0 = performance.now();
-    const over = _mv_advance(FrameBudgetMs, StepsPerSlice);
+    const over = _mv_advance(FrameBudgetMs, StepsPerSlice, time);
     const slice = performance.now() - t0;
     stats.computeMs += slice; stats.longestSliceMs = Math.max(stats.longestSliceMs, slice);
     stats.slices.push(Math.round(slice));
@@ -97,10 +130,13 @@
     blit(); showNumbers();
     stats.shownNumbers.push([edit1.value, edit2.value]);
     if (!over) { requestAnimationFrame(frame); return; }
+    runEnded('');
+  }
+  function runEnded(said) {
     running = false;
     form.removeAttribute('aria-busy');
     describePlot();
-    announce('Normal End of Job. ' + $('PlotDescription').textContent);
+    announce(said || 'Normal End of Job. ' + $('PlotDescription').textContent);
     while (held.length && !running && !ended) held.shift()();
   }
   function BitBtn2Click() {
@@ -108,6 +144,7 @@
     closeMenu(); closeDialog();
     for (const control of form.querySelectorAll('button, input, textarea, fieldset')) control.disabled = true;
     fixed.removeAttribute('tabindex');
+    strip.hidden = true;
     $('Ended').textContent = 'Morvanta has ended. Reload the page to start it again.';
   }
   // During a run the controls take no input; Start, End and the plot are held for after it.
@@ -120,7 +157,12 @@
   start.addEventListener('click', () => click(start));
   end.addEventListener('click', () => click(end));
   canvas.addEventListener('click', (e) => { if (e.button === 0) click(canvas); });
-  for (const r of [...radios('trials'), ...radios('fixed')]) r.addEventListener('change', sendItems);
+  for (const r of [...radios('trials'), ...radios('fixed')]) r.addEventListener('change', () => { sendItems(); showCaption(); });
+  document.addEventListener('keydown', (e) => {
+    if (e.key !== 'Escape' || !running || !paced || menuOpen() || dialogOpen()) return;
+    e.preventDefault();
+    escaped = true;
+  }, true);
 
   // Enter clicks the focused button; on a number box, the "Fixed" group or a radio item it
   // clicks "End", the default button; in the log it starts a new line. With Shift, Ctrl or
@@ -160,7 +202,7 @@
   let menu = null, menuReturn = null;
   const menuOpen = () => menu !== null;
   const OptionIsoclines = 0, OptionTally = 1, OptionShapes = 2, OptionMap = 3, OptionField = 4,
-    OptionAxisNumbers = 5, OptionLabelIsoclines = 6;
+    OptionAxisNumbers = 5, OptionLabelIsoclines = 6, OptionCaption = 7;
   const option = (which, set = -1) => _mv_option(which, set) === 1;
   function download(name, type, bytes) {
     const a = document.createElement('a');
@@ -192,6 +234,10 @@
     ['Show Direction Field', OptionField],
     null,
     ['Axis Numbers', OptionAxisNumbers], ['Label Isoclines', OptionLabelIsoclines],
+    ['Show Caption', OptionCaption],
+    { group: 'Zoom', choices: [['1×', 1], ['1.5×', 1.5], ['2×', 2], ['3×', 3]], now: zoom, choose: setZoom },
+    { group: 'Pace', choices: [['Full', 0], ['2,000 Steps a Second', 2000], ['200 Steps a Second', 200]],
+      now: _mv_pace(-1), choose: (pace) => _mv_pace(pace) },
     ['Describe Plot', () => alert(text(_mv_description()))],
     null,
     ['Copy Link to This Setup', () => copyLink()],
@@ -221,6 +267,7 @@
     for (const entry of menuItems()) {
       const item = document.createElement('div');
       if (!entry) { item.setAttribute('role', 'separator'); menu.appendChild(item); continue; }
+      if (entry.group) { menu.appendChild(choiceGroup(entry)); continue; }
       const label = entry[0], action = entry[1], disabled = entry[2];
       item.textContent = label;
       item.tabIndex = -1;
@@ -233,11 +280,31 @@
       menu.appendChild(item);
     }
     const x = at ? at[0] : 74, y = at ? at[1] : 90;
-    menu.style.left = Math.min(x, 623 - 220) + 'px';
-    menu.style.top = Math.min(y, 610 - 400) + 'px';
     form.appendChild(menu);
+    menu.style.left = Math.max(0, Math.min(x, 623 - Math.max(220, menu.offsetWidth))) + 'px';
+    menu.style.top = Math.max(0, Math.min(y, 610 - Math.max(400, menu.offsetHeight))) + 'px';
     menu.addEventListener('keydown', menuKey);
     menuEntries()[0].focus();
+  }
+  // One choice of several on a line, as a submenu's items: the zoom, the pace.
+  function choiceGroup(entry) {
+    const group = document.createElement('div');
+    group.setAttribute('role', 'group');
+    group.setAttribute('aria-label', entry.group);
+    group.innerHTML = `<span aria-hidden="true">${entry.group}</span>`;
+    for (const choice of entry.choices) {
+      const item = document.createElement('div');
+      item.textContent = choice[0];
+      item.tabIndex = -1;
+      item.setAttribute('role', 'menuitemradio');
+      item.setAttribute('aria-checked', String(choice[1] === entry.now));
+      item.addEventListener('click', (e) => {
+        e.stopPropagation(); closeMenu(); entry.choose(choice[1]);
+        announce(`${entry.group} ${choice[0]}, on`);  // the choice confirmed with its group's name
+      });
+      group.appendChild(item);
+    }
+    return group;
   }
   const menuEntries = () => Array.from(menu.querySelectorAll('[role^=menuitem]'));
   function closeMenu() {
@@ -250,7 +317,8 @@
     closeMenu();
     if (typeof action === 'number') {
       option(action, option(action) ? 0 : 1);
-      if (action !== OptionTally && action !== OptionShapes && !running) PaintB();
+      if (action !== OptionTally && action !== OptionShapes && action !== OptionCaption && !running) PaintB();
+      else showCaption();
     } else action();
   }
   function menuKey(e) {
@@ -338,13 +406,16 @@
       panel.querySelector('button').onclick = () => { panel.remove(); start.focus(); };
     }
     const c = panel.querySelector('canvas').getContext('2d');
-    c.putImageData(imageOf(_mv_time_course(), 400, 400), 0, 0);
+    c.canvas.width = c.canvas.height = _mv_zoomed_length(400);
+    c.putImageData(imageOf(_mv_time_course(), c.canvas.width, c.canvas.height), 0, 0);
     panel.querySelector('button').focus();
   }
 
   // ---- Start-up ----
   function fit() {
-    const scale = Math.min(innerWidth / 623, innerHeight / 610);
+    // A zoom makes the page larger than the window, which then scrolls.
+    const scale = Math.min(innerWidth / 623, innerHeight / 610) * zoom;
+    document.documentElement.style.overflow = zoom > 1 ? 'auto' : '';
     form.style.transform = `translate(${Math.max(0, (innerWidth - 623 * scale) / 2)}px, ${Math.max(0, (innerHeight - 610 * scale) / 2)}px) scale(${scale})`;
   }
   function FormCreate() {
@@ -357,6 +428,7 @@
       if (ignored) Module.appendLog(ignored);
     }
     _mv_form_create();
+    if (_mv_zoom(0) !== 1) setZoom(_mv_zoom(0));
     blit(); describePlot();
     stats.firstPlotMs = performance.now();
     start.focus();

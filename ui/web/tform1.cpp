@@ -3,10 +3,14 @@
 #include <emscripten.h>
 
 #include <array>
+#include <chrono>
 
 #include "core/driver/time_course.h"
 #include "core/system_clock.h"
+#include "plot/caption_strip.h"
 #include "plot/phase_plot.h"
+#include "session/plot_caption.h"
+#include "session/plot_description.h"
 #include "session/png_file.h"
 #include "session/png_texts.h"
 
@@ -32,8 +36,11 @@ void TForm1::FormCreate() { PaintB(); }
 void TForm1::PaintB() {
     PlotArea(plot, OuterWidth, OuterHeight);
     session.DrawOverEmptyPlot();
-    description_ =
-        session.Description(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)]);
+    description_ = session.Description(ScenarioCaption());
+}
+
+std::string TForm1::ScenarioCaption() const {
+    return ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)];
 }
 
 void TForm1::BitBtn1Click() {
@@ -44,26 +51,43 @@ void TForm1::BitBtn1Click() {
     linkSeed_.reset();
     run_ = std::make_unique<SteppedRun>(settings_, outlets, plot, clock, OuterWidth, OuterHeight,
                                         &session.Observer());
+    pace_ = StepPace(session.options.pace);
+    paceStarted_ = false;
 }
 
-bool TForm1::AdvanceRun(double budgetMs, int maxSteps) {
+bool TForm1::AdvanceRun(double budgetMs, int maxSteps, double frameMs) {
     sliceSteps_ = 0;
     if (!run_) return true;
+    const std::chrono::nanoseconds frame(static_cast<std::int64_t>(frameMs * 1e6));
+    if (!paceStarted_) pace_.Start(frame);
+    paceStarted_ = true;
+    if (!pace_.MayStep(frame)) return false;
     // The clock is read every few steps only: a step takes well under a microsecond.
     constexpr int StepsPerClockReading = 64;
     const double deadline = emscripten_get_now() + budgetMs;
     const bool over = run_->Advance([&] {
         ++sliceSteps_;
         return sliceSteps_ < maxSteps &&
-               (sliceSteps_ % StepsPerClockReading != 0 || emscripten_get_now() < deadline);
+               (sliceSteps_ % StepsPerClockReading != 0 || emscripten_get_now() < deadline) &&
+               pace_.MayStep(frame);
     });
     if (!over) return false;
-    run_.reset();
-    session.RunFinished(outlets);
-    if (!session.Records().empty()) lastSeed_ = session.Records().front().seed;
-    description_ =
-        session.Description(ScenarioCaptions[static_cast<std::size_t>(scenarioItem & 3)]);
+    RunOver(true);
     return true;
+}
+
+std::string TForm1::EndRunEarly() {
+    if (!run_) return {};
+    run_->EndEarly(EndedByEscapeLine);
+    RunOver(false);
+    return RunEndAnnouncement(ScenarioCaption(), session.Records(), false);
+}
+
+void TForm1::RunOver(bool complete) {
+    run_.reset();
+    session.RunFinished(outlets, complete);
+    if (!session.Records().empty()) lastSeed_ = session.Records().front().seed;
+    description_ = session.Description(ScenarioCaption());
 }
 
 std::string TForm1::ReadLink(const std::string& fragment) {
@@ -71,7 +95,7 @@ std::string TForm1::ReadLink(const std::string& fragment) {
     scenarioItem = setup.options.scenarioItem;
     trialsItem = setup.options.trialsItem;
     linkSeed_ = setup.options.seed;
-    ApplyLinkSetup(setup.options, session);
+    ApplyLinkSetup(setup, session);
     return IgnoredLine("Link", setup.ignored);
 }
 
@@ -91,7 +115,14 @@ std::string TForm1::SetCoefficients(const std::string& a12, const std::string& a
 
 const std::uint8_t* TForm1::TimeCourseRgba() {
     DrawTimeCourses(timeCourse_, TimeCoursesOf(session.Records()));
-    return timeCourse_.RgbaOf({0, 0, MapWidth, MapHeight});
+    return timeCourse_.ZoomedRgba(MapHeight, session.options.zoom);
+}
+
+std::string TForm1::CaptionText() const { return PlotCaptionText(session); }
+
+const std::uint8_t* TForm1::CaptionRgba() {
+    DrawCaptionStrip(caption_, CaptionText());
+    return caption_.ZoomedRgba(CaptionStripHeight, session.options.zoom);
 }
 
 std::vector<std::uint8_t> TForm1::PlotPng() const {

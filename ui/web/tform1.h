@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/driver/run_driver.h"
+#include "core/driver/step_pace.h"
 #include "session/link_setup.h"
 #include "session/plot_session.h"
 #include "ui/web/web_plot.h"
@@ -35,9 +36,12 @@ public:
     void PaintB();
     // Starts a run; the page then advances it once a frame.
     void BitBtn1Click();
-    // Goes on with the run for at most budgetMs and at most maxSteps steps; whether it is
-    // over. SliceSteps() tells how many steps the last call took.
-    bool AdvanceRun(double budgetMs, int maxSteps);
+    // Goes on with the run for at most budgetMs and at most maxSteps steps, and with a pace
+    // set no further than the pace allows by the frame's time (ms on the page's clock);
+    // whether it is over. SliceSteps() tells how many steps the last call took.
+    bool AdvanceRun(double budgetMs, int maxSteps, double frameMs);
+    // Ends the run where it is, as Escape does at a pace; what a screen reader says of it.
+    std::string EndRunEarly();
     int SliceSteps() const { return sliceSteps_; }
     bool Running() const { return run_ != nullptr; }
 
@@ -49,6 +53,9 @@ public:
     // The coefficients dialog's texts, read as a link's a12 and a21; empty, or why not.
     std::string SetCoefficients(const std::string& a12, const std::string& a21);
     const std::uint8_t* TimeCourseRgba();
+    // The caption strip, drawn with the session's words at the zoom; its text.
+    const std::uint8_t* CaptionRgba();
+    std::string CaptionText() const;
 
     WebPlot plot;
     PageOutlets outlets;
@@ -57,6 +64,9 @@ public:
     PlotSession session{plot, [this] { return scenarioItem; }};
 
 private:
+    void RunOver(bool complete);
+    std::string ScenarioCaption() const;
+
     SessionSettings settings_{[this] { return trialsItem; }, [this] { return scenarioItem; },
                               session};
     std::unique_ptr<SteppedRun> run_;
@@ -64,6 +74,9 @@ private:
     std::optional<std::uint32_t> lastSeed_;
     std::string description_;
     WebPlot timeCourse_;
+    WebPlot caption_;
+    StepPace pace_{FullPace};
+    bool paceStarted_ = false;
     int sliceSteps_ = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "plot/zoom.h"
+
 // Draws the text with the browser's font into the buffer (0xffRRGGBB words) on a brush
 // background; the size of the box it filled, width << 16 | height.
 EM_JS(int, morvanta_plot_text,
@@ -45,6 +47,19 @@ const std::uint8_t* WebPlot::RgbaOf(const PixelRect& rect) {
             const Color c = ColorAt(x, y);
             rgba_.insert(rgba_.end(), {c.red, c.green, c.blue, 0xff});
         }
+    return rgba_.data();
+}
+
+const std::uint8_t* WebPlot::ZoomedRgba(int rows, double factor) {
+    const PixelBlock block = ZoomPixels(Bits(), MapWidth, rows, factor);
+    rgba_.resize(block.pixels.size() * 4);
+    auto out = rgba_.begin();
+    for (const std::uint32_t word : block.pixels) {
+        *out++ = static_cast<std::uint8_t>(word >> 16);
+        *out++ = static_cast<std::uint8_t>(word >> 8);
+        *out++ = static_cast<std::uint8_t>(word);
+        *out++ = 0xff;
+    }
     return rgba_.data();
 }
 

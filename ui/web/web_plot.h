@@ -17,6 +17,9 @@ public:
     // The rectangle's pixels as a canvas takes them: R, G, B, A bytes, row by row. Valid
     // until the next call.
     const std::uint8_t* RgbaOf(const PixelRect& rect);
+    // The top rows drawn at the factor (nearest neighbour, as ZoomPixels draws them), all
+    // of their ZoomedLength(MapWidth) x ZoomedLength(rows) pixels as RgbaOf gives them.
+    const std::uint8_t* ZoomedRgba(int rows, double factor);
 
 protected:
     void Changed(const PixelRect& rect) override;

@@ -114,14 +114,26 @@ void GdiPlotSurface::Hold() {
 }
 
 void GdiPlotSurface::Release() {
-    if (held_) ReleaseDC(window_, held_);
+    if (!held_) return;
+    SendChanges();
+    ReleaseDC(window_, held_);
     held_ = nullptr;
 }
 
+void GdiPlotSurface::SendChanges() {
+    if (!held_ || dirty_.Empty()) return;
+    Show(held_, dirty_);
+    dirty_ = PixelRect{};
+}
+
 void GdiPlotSurface::Changed(const PixelRect& rect) {
-    if (!live_) return;
+    if (!live_ || rect.Empty()) return;
     if (held_) {
-        Show(held_, rect);
+        dirty_ = dirty_.Empty()
+                     ? rect
+                     : PixelRect{std::min(dirty_.left, rect.left), std::min(dirty_.top, rect.top),
+                                 std::max(dirty_.right, rect.right),
+                                 std::max(dirty_.bottom, rect.bottom)};
         return;
     }
     HDC dc = GetDC(window_);

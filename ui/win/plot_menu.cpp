@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/driver/step_pace.h"
 #include "session/link_setup.h"
 #include "session/png_file.h"
 #include "session/png_texts.h"
@@ -35,11 +36,34 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
     AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
     AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
-    AppendMenuW(menu_, MF_STRING, ShowCaptionId, L"Show C&aption");
+    AppendMenuW(menu_, MF_STRING, ShowCaptionId, L"Sho&w Caption");
     for (int i = 0; i < ZoomItemCount; ++i)
         AppendMenuW(zoom_, MF_STRING, static_cast<UINT_PTR>(FirstZoomId + i), ZoomItems[i].first);
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(zoom_), L"&Zoom");
+    AddPaceMenu();
     ShowOptions();
+}
+
+namespace {
+constexpr int Paces[] = {FullPace, FastPace, SlowPace};  // the Pace items' steps a second
+}
+
+void PlotMenu::AddPaceMenu() {
+    pace_ = CreatePopupMenu();
+    AppendMenuW(pace_, MF_STRING, PaceFullId, L"&Full");
+    AppendMenuW(pace_, MF_STRING, PaceFastId, L"&2,000 Steps a Second");
+    AppendMenuW(pace_, MF_STRING, PaceSlowId, L"2&00 Steps a Second");
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(pace_), L"P&ace");
+    ShowPace();
+}
+
+void PlotMenu::ShowPace() {
+    for (int item = PaceFullId; item <= PaceSlowId; ++item)
+        CheckMenuItem(
+            pace_, static_cast<UINT>(item),
+            static_cast<UINT>(
+                MF_BYCOMMAND |
+                (Paces[item - PaceFullId] == session_.options.pace ? MF_CHECKED : MF_UNCHECKED)));
 }
 
 HMENU PlotMenu::NewMenu() {
@@ -97,6 +121,11 @@ std::optional<PlotChange> PlotMenu::Do(int item) {
         ShowOptions();
         return std::nullopt;
     }
+    if (item >= PaceFullId && item <= PaceSlowId) {
+        session_.options.pace = Paces[item - PaceFullId];
+        ShowPace();
+        return std::nullopt;
+    }
     switch (item) {
         case ResetSharesId:
             session_.ResetShares();
@@ -144,10 +173,11 @@ void PlotMenu::ShowOptions() {
         if (ZoomItems[i].second == session_.options.zoom)
             CheckMenuRadioItem(zoom_, FirstZoomId, FirstZoomId + ZoomItemCount - 1,
                                static_cast<UINT>(FirstZoomId + i), MF_BYCOMMAND);
+    ShowPace();
 }
 
-void PlotMenu::RunFinished(RunOutlets& outlets) {
-    session_.RunFinished(outlets);
+void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
+    session_.RunFinished(outlets, complete);
     EnableMenuItem(menu_, SaveTrialsId, MF_BYCOMMAND | MF_ENABLED);
     lesson_.RunFinished();
 }

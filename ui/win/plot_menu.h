@@ -41,10 +41,11 @@ public:
     RunObserver& Observer() { return session_.Observer(); }
     // Draws what the options add to the empty plot just drawn on the window's plot.
     void DrawOverEmptyPlot() { session_.DrawOverEmptyPlot(); }
-    // After a run: the tally and the shares in the log, when asked for.
-    void RunFinished(RunOutlets& outlets);
-    // Switches on what the command line's setup asks for (its zoom too), and shows it as
-    // checks.
+    // After a run: the tally and the shares in the log, when asked for; a run ended early
+    // counts in no shares.
+    void RunFinished(RunOutlets& outlets, bool complete = true);
+    // Switches on what the command line's setup asks for (its zoom and pace too), and shows
+    // it as checks.
     void ApplySetup(const LinkSetup& setup);
 
 private:
@@ -63,10 +64,16 @@ private:
         DescribePlotId,
         ShowCaptionId,
         FirstZoomId = 330,  // the zoom's items, one a factor
+        PaceFullId = 341,   // the Pace submenu's items, in order
+        PaceFastId,
+        PaceSlowId,
     };
-    // Shows the session's options as checks and its zoom as the chosen factor.
+    // Shows the session's options as checks, its zoom and pace as the chosen items.
     void ShowOptions();
     static HMENU NewMenu();
+    // The Pace submenu: Full, 2,000 and 200 steps a second, one of them checked.
+    void AddPaceMenu();
+    void ShowPace();
     int Track(POINT screen);
     // Does the item; returns what it changed for the empty plot, which is drawn again at once
     // where the change alters it, so that the class never sees the plot as it was before.
@@ -88,6 +95,7 @@ private:
     const RadioGroup& scenario_;
     HMENU menu_;
     HMENU zoom_;
+    HMENU pace_ = nullptr;
     PlotSession session_;
     LessonMenu lesson_;
 };

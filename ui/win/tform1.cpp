@@ -6,10 +6,12 @@
 #include <new>
 
 #include "core/driver/run_driver.h"
+#include "core/driver/step_pace.h"
 #include "plot/caption_strip.h"
 #include "plot/phase_plot.h"
 #include "plot/zoom.h"
 #include "session/plot_caption.h"
+#include "ui/win/paced_trials.h"
 #include "ui/win/resource_ids.h"
 #include "ui/win/win_fonts.h"
 #include "ui/win/window_bindings.h"
@@ -320,6 +322,7 @@ void TForm1::UpdateCaption() {
 }
 
 void TForm1::BitBtn1Click() {
+    if (running_) return;  // a click sent to the button while a paced run waits
     RunHandler([this] {
         const SessionSettings settings([this] { return RadioGroup1->ItemIndex(); },
                                        [this] { return RadioGroup2->ItemIndex(); },
@@ -327,13 +330,25 @@ void TForm1::BitBtn1Click() {
         BoxOutlets outlets(*Edit1, *Edit2, Memo1);
         const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
+        const int pace = menu_->Session().options.pace;
+        bool complete = true;
         {
-            const HeldDisplays held(*Edit1, *Edit2, *surface_);
+            HeldDisplays held(*Edit1, *Edit2, *surface_, window_);
+            running_ = true;
+            const struct Ended {
+                bool& running;
+                ~Ended() { running = false; }
+            } ended{running_};
             const ClockSource& clock = firstRunClock_ ? *firstRunClock_ : clock_;
-            RunTrials(settings, outlets, *surface_, clock, outer.cx, outer.cy, menu_->Observer());
+            if (pace == FullPace)
+                RunTrials(settings, outlets, *surface_, clock, outer.cx, outer.cy,
+                          menu_->Observer());
+            else
+                complete = RunTrialsAtPace(pace, settings, outlets, *surface_, clock, outer.cx,
+                                           outer.cy, menu_->Observer(), held, heldKeys_);
         }
         firstRunClock_.reset();
-        menu_->RunFinished(outlets);
+        menu_->RunFinished(outlets, complete);
         UpdateCaption();  // with the run's seed
     });
 }
@@ -450,6 +465,7 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
+            heldKeys_.Clear();
             PostQuitMessage(0);
             return 0;
         default:
@@ -533,13 +549,16 @@ void TForm1::OnPaint() {
     RECT map = Moved(MapBox, by);
     RECT meets;
     if (IntersectRect(&meets, &map, &paint.rcPaint)) {
-        // Only the region that needs it shows the empty plot again.
-        surface_->SetLive(false);
-        const SIZE outer = OuterSize();
         surface_->SetOrigin(POINT{map.left, map.top});
-        PlotArea(*surface_, outer.cx, outer.cy);
-        menu_->DrawOverEmptyPlot();
-        surface_->SetLive(true);
+        if (!running_) {
+            // Only the region that needs it shows the empty plot again; a paced run's paint
+            // shows the run's plot as it is.
+            surface_->SetLive(false);
+            const SIZE outer = OuterSize();
+            PlotArea(*surface_, outer.cx, outer.cy);
+            menu_->DrawOverEmptyPlot();
+            surface_->SetLive(true);
+        }
         surface_->Show(dc, PixelRect{0, 0, MapWidth, MapHeight});
     }
     const RECT caption = Moved(Caption, by);

@@ -13,6 +13,7 @@
 #include "ui/win/glyph_button.h"
 #include "ui/win/layout_scale.h"
 #include "ui/win/number_box.h"
+#include "ui/win/paced_trials.h"
 #include "ui/win/plot_menu.h"
 #include "ui/win/radio_group.h"
 
@@ -65,6 +66,8 @@ public:
     void BitBtn2Click();
 
     GdiPlotSurface& Surface() { return *surface_; }
+    // The next key pressed during a paced run, to be handled now that it is over.
+    bool NextHeldKey(MSG& message) { return heldKeys_.Next(message); }
     // The design's name of a control ("BitBtn1", "RadioGroup2.0" for an item); empty for
     // windows that are not the form's controls.
     std::string ControlName(HWND control) const;
@@ -111,6 +114,8 @@ private:
     int scenarioItem_ = 0;                     // the "Fixed" item the plot was drawn for
     std::unique_ptr<PlotMenu> menu_;
     bool mapPressed_ = false;
+    bool running_ = false;
+    HeldKeys heldKeys_;
     POINT scroll_{};  // how far the contents are scrolled
 };
 

@@ -28,7 +28,8 @@ int RunWindow(HINSTANCE instance, const ClockSource& clock, int showCommand,
     if (setup) Form1.OpenWithSetup(*setup);
     Form1.Show(showCommand);
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Keys held during a paced run come first, in the order they were pressed.
+    while (Form1.NextHeldKey(message) || GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!SwallowedEnter(message, Form1.Memo1) && !IsDialogMessageW(Form1.Handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

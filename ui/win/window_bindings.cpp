@@ -4,18 +4,9 @@
 
 namespace morvanta {
 
-// A trial's start and the run's end give the boxes their texts: between them nothing but the
-// run repaints the boxes.
-void BoxOutlets::ShowTrialNumber(int n) {
-    step_.SyncText();
-    trial_.ShowNumber(n);
-    trial_.SyncText();
-}
+void BoxOutlets::ShowTrialNumber(int n) { trial_.ShowNumber(n); }
 
-void BoxOutlets::AppendLog(const std::string& line) {
-    step_.SyncText();
-    AppendLine(log_, line);
-}
+void BoxOutlets::AppendLog(const std::string& line) { AppendLine(log_, line); }
 
 void AppendLine(HWND edit, const std::string& line) {
     const std::wstring text(line.begin(), line.end());  // the log's lines are ASCII

@@ -24,7 +24,7 @@ private:
     const RadioGroup& scenario_;
 };
 
-// The run's outlets: the two number boxes, on the screen at once, and the log box.
+// The run's outlets: the two number boxes and the log box.
 class BoxOutlets : public RunOutlets {
 public:
     BoxOutlets(NumberBox& trial, NumberBox& step, HWND log)
@@ -39,27 +39,44 @@ private:
     HWND log_;
 };
 
-// For the length of a run, the number boxes and the plot keep their device contexts.
+// For the length of a run, the number boxes and the plot keep their device contexts and
+// their changes, which go to the window once a refresh of the display; at the run's end (or
+// an error's) what is left is sent.
 class HeldDisplays {
 public:
-    HeldDisplays(NumberBox& trial, NumberBox& step, GdiPlotSurface& plot)
-        : trial_(trial), step_(step), plot_(plot) {
-        trial_.Hold();
-        step_.Hold();
+    HeldDisplays(NumberBox& trial, NumberBox& step, GdiPlotSurface& plot, HWND window)
+        : trial_(trial), step_(step), plot_(plot), frames_({&plot, &trial, &step}) {
+        frames_.SetRefreshRate(DisplayFrames::RefreshRate(window));
+        trial_.Hold(frames_);
+        step_.Hold(frames_);
         plot_.Hold();
     }
     ~HeldDisplays() {
+        plot_.Release();
         trial_.Release();
         step_.Release();
-        plot_.Release();
     }
     HeldDisplays(const HeldDisplays&) = delete;
     HeldDisplays& operator=(const HeldDisplays&) = delete;
+
+    DisplayFrames& Frames() { return frames_; }
+    // Before a paced run lets the display's messages through: the boxes' texts are their
+    // numbers, for whoever reads them.
+    void SyncTexts() {
+        trial_.SyncText();
+        step_.SyncText();
+    }
+    // The boxes painted themselves (a paced run lets the display's paints through).
+    void BoxesPainted() {
+        trial_.ForgetScreen();
+        step_.ForgetScreen();
+    }
 
 private:
     NumberBox& trial_;
     NumberBox& step_;
     GdiPlotSurface& plot_;
+    DisplayFrames frames_;
 };
 
 // Adds a line after the lines of a multi-line edit (the first line when it is empty).

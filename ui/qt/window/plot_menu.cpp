@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <array>
 #include <stdexcept>
@@ -154,7 +155,17 @@ void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {
     lesson_->RunFinished(session_.Records());
 }
 
-void PlotMenu::CopyPlotImage() { QGuiApplication::clipboard()->setImage(plot_.Image().copy()); }
+void PlotMenu::CopyPlotImage() {
+    // The image for programs that paste pictures, and beside it the PNG that Save Plot As
+    // writes, with the texts that say what it shows, for programs that paste PNG files.
+    auto* data = new QMimeData;
+    data->setImageData(plot_.Image().copy());
+    const std::vector<std::uint8_t> png = PlotPngBytes(
+        plot_.Image(), PlotPngTexts(session_, ScenarioFromItem(scenario_.ItemIndex())));
+    data->setData("image/png", QByteArray(reinterpret_cast<const char*>(png.data()),
+                                          static_cast<qsizetype>(png.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
 
 void PlotMenu::SavePlotImage() {
     const QString path = WithExtension(chooseFile_("Save Plot As", "PNG images (*.png)"), ".png");

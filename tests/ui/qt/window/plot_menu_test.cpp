@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -78,6 +79,15 @@ private slots:
         form_->Menu().SetFileChooser([&](const QString&, const QString&) { return path; });
         Choose(form_->Menu().SavePlot);
         QCOMPARE(QImage(path).convertToFormat(plot.format()), plot);
+        // The PNG copied beside the image is the saved file, texts and all.
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray png = saved.readAll();
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("image/png"), png);
+        QVERIFY(
+            png.contains(QByteArray("tEXtSeed\0"
+                                    "43200000",
+                                    17)));
 
         form_->Menu().SetFileChooser([](const QString&, const QString&) { return QString(); });
         QFile::remove(path);
