@@ -155,12 +155,13 @@ def lesson_view(window):
 
 def reset_shares(window):
     window.menu("y")
+    shares = lambda: [line for line in window.log if line.startswith("Shares")]
     for run in (1, 2, 3):
         if run == 3:
             window.menu("r")
         window.keys("Return")
-        window.wait(lambda w: w.runs == run)
-    shares = [line for line in window.log if line.startswith("Shares")]
+        window.wait(lambda w: len(shares()) == run)  # the line after the run's count
+    shares = shares()
     check(len(shares) == 3 and shares[0] == shares[2] != shares[1],
           f"Reset Shares: the next run's shares are its own ({shares})")
 

@@ -1,8 +1,8 @@
 // The window as the program opens it, for the end-to-end tests: runs are seeded from the
 // fixed reading --seed=MS, the window is set up by the rest of its command line as the
 // program's is, and it tells on its standard output where the Loop box lies and, as they
-// change, where the keyboard focus is, its log's new lines and how many runs it shows, and the
-// words of each box (a message box, a dialog) as it opens.
+// change, where the keyboard focus is, how many runs the log box shows and its new lines, and
+// the words of each box (a message box, a dialog) as it opens.
 #include <windows.h>
 
 #include <algorithm>
@@ -86,6 +86,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             const std::wstring log = LogText(form.Memo1);
             const int nowRuns = RunsInLog(log);
             if (nowFocus != focus) std::printf("focus %s\n", nowFocus.c_str());
+            if (nowRuns != runs) std::printf("runs %d\n", nowRuns);
             // The log's lines are added whole: those after the ones told.
             std::size_t line = 0;
             for (std::size_t at = 0; !log.empty() && at != std::wstring::npos; ++line) {
@@ -95,7 +96,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                 at = end == std::wstring::npos ? end : end + 2;
             }
             told = std::max(told, line);
-            if (nowRuns != runs) std::printf("runs %d\n", nowRuns);  // after its lines
             std::fflush(stdout);
             focus = nowFocus;
             runs = nowRuns;
