@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """The window's keyboard rules, a fixed-clock run's plot and the lesson's extras (redraw,
 axis numbers, labelled isoclines, description, shares, zoom, caption), driven from outside.
-MORVANTA_WIN_SHOTS names a folder for pictures of the zoomed window.
     window_e2e.py WINE PROBE.exe LINUX_MORVANTA MORVANTA-CLI.exe"""
 import os
 import subprocess
