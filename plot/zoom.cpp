@@ -25,14 +25,25 @@ int ZoomedLength(int length, double factor) {
 
 PixelBlock ZoomPixels(const std::uint32_t* pixels, int width, int height, double factor) {
     factor = ClampedZoom(factor);
-    PixelBlock block{ZoomedLength(width, factor), ZoomedLength(height, factor), {}};
+    return ZoomPixels(pixels, width, height, factor, 0, 0, ZoomedLength(width, factor),
+                      ZoomedLength(height, factor));
+}
+
+PixelBlock ZoomPixels(const std::uint32_t* pixels, int width, int height, double factor, int left,
+                      int top, int right, int bottom) {
+    factor = ClampedZoom(factor);
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, ZoomedLength(width, factor));
+    bottom = std::min(bottom, ZoomedLength(height, factor));
+    PixelBlock block{std::max(right - left, 0), std::max(bottom - top, 0), {}};
     block.pixels.resize(static_cast<std::size_t>(block.width) *
                         static_cast<std::size_t>(block.height));
     std::vector<int> columns(static_cast<std::size_t>(block.width));
     for (int x = 0; x < block.width; ++x)
-        columns[static_cast<std::size_t>(x)] = SourceIndex(x, factor, width);
+        columns[static_cast<std::size_t>(x)] = SourceIndex(left + x, factor, width);
     auto out = block.pixels.begin();
-    for (int y = 0; y < block.height; ++y) {
+    for (int y = top; y < top + block.height; ++y) {
         const std::uint32_t* row =
             pixels + static_cast<std::size_t>(SourceIndex(y, factor, height)) *
                          static_cast<std::size_t>(width);

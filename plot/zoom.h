@@ -27,4 +27,10 @@ struct PixelBlock {
 // appears that was not there.
 PixelBlock ZoomPixels(const std::uint32_t* pixels, int width, int height, double factor);
 
+// The part of the zoomed block from (left, top) to (right, bottom), in the zoomed block's
+// pixels and cut to it: the same pixels as ZoomPixels gives there, for a window that shows
+// only what changed.
+PixelBlock ZoomPixels(const std::uint32_t* pixels, int width, int height, double factor, int left,
+                      int top, int right, int bottom);
+
 }  // namespace morvanta

@@ -18,7 +18,7 @@ class Window:
                                         stderr=subprocess.DEVNULL, text=True)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
-        self.focus, self.runs, self.log, self.loop_box = None, None, [], None
+        self.focus, self.runs, self.log, self.loop_box, self.boxes = None, None, [], None, []
         self.id = find_window("Morvanta")
         self.activate()
 
@@ -46,10 +46,17 @@ class Window:
                 self.log.append(value)
             elif kind == "loopbox":
                 self.loop_box = tuple(int(v) for v in value.split())
+            elif kind == "box":
+                self.boxes.append(value)
         return True
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True, timeout=BOUND)
+
+    def menu(self, *keys):
+        """Chooses from the plot menu by access keys, as Shift+F10 opens it."""
+        self.keys("shift+F10")
+        self.keys(*keys)
 
     def type_in_dialog(self, title, text):
         """Types into the focused box of the program's dialog of that title, then Enter."""
@@ -82,6 +89,16 @@ class Window:
         return subprocess.run(["import", "-window", "root", "-crop",
                                f"{width}x{height}+{left + x}+{top + y}", "-depth", "8", "rgb:-"],
                               capture_output=True, check=True).stdout
+
+
+    def pixels_when(self, x, y, width, height, condition):
+        """The rectangle's pixels once they meet the condition, or as they are at the bound."""
+        deadline = time.monotonic() + BOUND
+        while True:
+            shown = self.pixels(x, y, width, height)
+            if condition(shown) or time.monotonic() > deadline:
+                return shown
+            time.sleep(0.2)
 
 
 def find_window(title):

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""The window's keyboard rules and a fixed-clock run's plot, driven from outside.
+"""The window's keyboard rules, a fixed-clock run's plot and the lesson's extras (redraw,
+axis numbers, labelled isoclines, description, shares, zoom, caption), driven from outside.
     window_e2e.py WINE PROBE.exe LINUX_MORVANTA MORVANTA-CLI.exe"""
 import os
 import subprocess
@@ -49,22 +50,40 @@ def trajectory_pixels(shown):
                and x != 20 and y != 380)
 
 
-def plot_matches_linux(shown):
-    """Pixels of a 400 x 400 RGB plot unlike Linux's batch PNG of the seed, and white ones."""
+NAVY, GREY, WHITE, YELLOW = b"\x00\x00\x80", b"\x90\x90\xc0", b"\xff\xff\xff", b"\xff\xff\x00"
+RUN_COLOURS = (WHITE, b"\x00\xff\xff")  # a run's trajectories and their ends
+SEVERE = ("--scenario=comp-severe", "--isoclines")
+
+
+def linux_png(*options):
+    """Linux's batch PNG of the seed with the options, as RGB bytes."""
     with tempfile.TemporaryDirectory() as folder:
         reference = os.path.join(folder, "plot.png")
-        subprocess.run([linux, "--batch", "--seed=" + SEED, "--png=" + reference], check=True)
-        expected = png_pixels(reference)
+        subprocess.run([linux, "--batch", "--seed=" + SEED, *options, "--png=" + reference],
+                       check=True)
+        return png_pixels(reference)
+
+
+def plot_matches_linux(shown, expected=None, factor=1, empty=False):
+    """Pixels of a plot unlike Linux's batch PNG of the seed, each of its pixels the one under
+    the centre at the zoom, and white ones. An empty plot is held against Linux's under its
+    run: there it shows its own background, axes or isoclines."""
+    expected = expected or linux_png()
+    index = [min(int((i + 0.5) / factor), 399) for i in range(round(400 * factor))]
     # The labels' glyphs are each system's own fonts: their boxes are left out.
     labels = [(5, 10, 80, 27), (200, 381, 280, 400)]
     differing = white = 0
-    for y in range(400):
-        for x in range(400):
-            if any(l <= x < r and t <= y < b for l, t, r, b in labels):
+    for y, source_y in enumerate(index):
+        for x, source_x in enumerate(index):
+            if any(l <= source_x < r and t <= source_y < b for l, t, r, b in labels):
                 continue
-            at = 3 * (400 * y + x)
-            differing += shown[at:at + 3] != expected[at:at + 3]
-            white += shown[at:at + 3] == b"\xff\xff\xff"
+            at, source = 3 * (len(index) * y + x), 3 * (400 * source_y + source_x)
+            mine, theirs = shown[at:at + 3], expected[source:source + 3]
+            if empty and theirs in RUN_COLOURS:
+                differing += mine not in (NAVY, GREY, WHITE)
+            else:
+                differing += mine != theirs
+            white += mine == WHITE
     return differing, white
 
 
@@ -84,6 +103,97 @@ def batch_png():
         path = os.path.join(folder, "plot.png")
         subprocess.run([wine, cli, "--batch", "--seed=" + SEED, "--png=Z:" + path], check=True)
         return png_pixels(path)
+
+
+def count(shown, colour):
+    return sum(shown[at:at + 3] == colour for at in range(0, len(shown), 3))
+
+
+def empty_plot_misses(window, *options):
+    """Waits for the plot to be the empty plot under Linux's run with the options; how many
+    pixels still differ at the bound."""
+    expected = linux_png(*options)
+    misses = lambda shown: (plot_matches_linux(shown, expected, empty=True)[0]
+                            + trajectory_pixels(shown))
+    return misses(window.pixels_when(24, 40, 400, 400, lambda shown: misses(shown) == 0))
+
+
+def redraws_at_once(window):
+    check(plot_matches_linux(window.pixels(24, 40, 400, 400), linux_png(*SEVERE),
+                             empty=True)[0] > 0, "Comp Mild's isoclines are not Comp Severe's")
+    for expected in ("BitBtn2", "RadioGroup2", "RadioGroup2.2", "RadioGroup2.1"):
+        window.keys("Up" if expected == "RadioGroup2.1" else "Tab")
+        window.wait(lambda w, e=expected: w.focus == e)
+    window.keys("space")
+    check(empty_plot_misses(window, *SEVERE) == 0,
+          "with the isoclines on, Comp Severe chosen draws its isoclines at once")
+    window.menu("o")
+    window.type_in_dialog("Coefficients", "1.2\t1.9")
+    check(empty_plot_misses(window, *SEVERE, "--a12=1.2", "--a21=1.9") == 0,
+          "OK in Coefficients... draws the new isoclines at once")
+
+
+def lesson_view(window):
+    window.menu("x")
+    window.menu("n")
+    # A tick at each tenth to 0.8 (the equilibrium's dot covers 0.9's), numbers under the axis
+    # left of its middle where the default plot has none, isoclines in orange and green.
+    def drawn(shown):
+        under = b"".join(shown[3 * (400 * y + 20):3 * (400 * y + 195)] for y in range(382, 400))
+        return (all(shown[3 * (400 * 377 + 20 + 30 * k):][:3] == WHITE for k in range(1, 9))
+                and count(under, YELLOW) > 0 and count(shown, b"\xff\xa0\x40") > 50
+                and count(shown, b"\x70\xe0\x70") > 50)
+    check(drawn(window.pixels_when(24, 40, 400, 400, drawn)),
+          "Axis Numbers: ticks and numbers; Label Isoclines: each in its species' colour")
+    window.menu("e")
+    window.wait(lambda w: any(b.startswith("Describe Plot") for b in w.boxes))
+    check("Comp Severe" in window.boxes[-1] and "Axis numbers from 0 to 0.9." in window.boxes[-1],
+          f"Describe Plot says the scenario and the axis numbers: {window.boxes[-1]}")
+    window.keys("Return")
+
+
+def reset_shares(window):
+    window.menu("y")
+    shares = lambda: [line for line in window.log if line.startswith("Shares")]
+    for run in (1, 2, 3):
+        if run == 3:
+            window.menu("r")
+        window.keys("Return")
+        window.wait(lambda w: len(shares()) == run)  # the line after the run's count
+    shares = shares()
+    check(len(shares) == 3 and shares[0] == shares[2] != shares[1],
+          f"Reset Shares: the next run's shares are its own ({shares})")
+
+
+def zoomed_window(window):
+    window.menu("w")
+    strip = lambda shown: 0 < count(shown, YELLOW) == len(shown) // 3 - count(shown, NAVY)
+    before = window.pixels_when(48, 882, 800, 40, strip)
+    check(strip(before), "Show Caption at zoom 2: yellow words on navy, 40 pixels under the plot")
+    for run, factor, x, y in ((1, 2, 48, 80), (2, 1.5, 36, 60)):
+        if run == 2:
+            window.menu("z", "5")
+        window.keys("Return")
+        window.wait(lambda w: w.runs == run)
+        size = round(400 * factor)
+        differing, white = plot_matches_linux(
+            window.pixels_when(x, y, size, size, lambda shown: trajectory_pixels(shown) > 0),
+            linux_png(*SEVERE), factor)
+        check(differing == 0 and white > 100,
+              f"zoom {factor}: each pixel of Linux's plot a block ({differing} pixels differ)")
+        caption = window.pixels_when(x, y + size + round(factor), size, round(20 * factor),
+                                     lambda shown: strip(shown) and shown != before)
+        check(strip(caption) and caption != before,
+              f"zoom {factor}: under the plot, the caption strip with the run's seed")
+
+
+# The lesson's extras: a name, the window's command line, and what is done and checked.
+LESSON_ROWS = [
+    ("redraw at once", ["--scenario=comp-mild", "--isoclines"], redraws_at_once),
+    ("axis numbers, labelled isoclines, description", list(SEVERE), lesson_view),
+    ("reset shares", ["--scenario=comp-severe"], reset_shares),
+    ("zoom and caption", ["--zoom=2", *SEVERE], zoomed_window),
+]
 
 
 manager = start_window_manager()
@@ -170,6 +280,12 @@ try:
             after = TAB_ORDER[tabs]
             window.keys("Tab")
             check(window.wait(lambda w: w.focus == after) and window.runs == 0, name)
+        window.close()
+
+    for name, arguments, steps in LESSON_ROWS:
+        window = Window(wine, probe, "--seed=" + SEED, *arguments)
+        window.wait(lambda w: w.focus == "BitBtn1")
+        steps(window)
         window.close()
 finally:
     manager.terminate()

@@ -1,7 +1,8 @@
 // The window as the program opens it, for the end-to-end tests: runs are seeded from the
 // fixed reading --seed=MS, the window is set up by the rest of its command line as the
 // program's is, and it tells on its standard output where the Loop box lies and, as they
-// change, where the keyboard focus is, how many runs the log box shows and its new lines.
+// change, where the keyboard focus is, how many runs the log box shows and its new lines, and
+// the words of each box (a message box, a dialog) as it opens.
 #include <windows.h>
 
 #include <algorithm>
@@ -19,11 +20,35 @@
 
 namespace {
 
-std::wstring LogText(HWND log) {
+std::wstring LogText(HWND log) {  // or any window's text
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(log)) + 1, L'\0');
     GetWindowTextW(log, text.data(), static_cast<int>(text.size()));
     text.resize(text.size() - 1);
     return text;
+}
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM words) {
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    if (_wcsicmp(kind, L"Static") == 0) {
+        *reinterpret_cast<std::wstring*>(words) += L" | " + LogText(child);
+    }
+    return TRUE;
+}
+
+// "box TITLE | TEXT | ...", a line each of the box's texts.
+LRESULT CALLBACK TellBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    const auto box = reinterpret_cast<HWND>(wParam);
+    wchar_t kind[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(box, kind, 16) && std::wstring(kind) == L"#32770") {
+        std::wstring words = LogText(box);
+        EnumChildWindows(box, AddStaticText, reinterpret_cast<LPARAM>(&words));
+        std::replace_if(
+            words.begin(), words.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+        std::printf("box %s\n", morvanta::ToUtf8(words).c_str());
+        std::fflush(stdout);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 int RunsInLog(const std::wstring& text) {
@@ -42,6 +67,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             seed = static_cast<std::uint32_t>(std::wcstoul(__wargv[i] + 7, nullptr, 10));
     const morvanta::FixedClock clock = morvanta::FixedClock::ForSeed(seed);
     const auto setup = morvanta::ReadWindowArguments(morvanta::CommandLineArguments());
+    SetWindowsHookExW(WH_CBT, TellBoxes, nullptr, GetCurrentThreadId());
     std::string focus = "?";
     int runs = -1;
     std::size_t told = 0;  // lines of the log told so far

@@ -1,9 +1,11 @@
 #include "ui/win/gdi_plot_surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "plot/phase_plot.h"
+#include "plot/zoom.h"
 #include "ui/win/win_fonts.h"
 
 namespace morvanta {
@@ -77,9 +79,27 @@ void GdiPlotSurface::TextOut(int x, int y, const std::string& text) {
     Changed(rect);
 }
 
+void GdiPlotSurface::SetZoom(double factor) { zoom_ = ClampedZoom(factor); }
+
 void GdiPlotSurface::Show(HDC dc, const PixelRect& rect) const {
     const PixelRect clipped = ClipToSurface(rect);
     if (clipped.Empty()) return;
+    if (zoom_ != 1.0) {
+        // The blocks of the rectangle's pixels, rounded outwards.
+        const auto at = [this](int pixel, bool up) {
+            const double edge = pixel * zoom_;
+            return static_cast<int>(up ? std::ceil(edge) : std::floor(edge));
+        };
+        const PixelBlock block =
+            ZoomPixels(Bits(), MapWidth, MapHeight, zoom_, at(clipped.left, false),
+                       at(clipped.top, false), at(clipped.right, true), at(clipped.bottom, true));
+        const BITMAPINFO info = TopDownInfo(block.width, block.height);
+        SetDIBitsToDevice(
+            dc, origin_.x + at(clipped.left, false), origin_.y + at(clipped.top, false),
+            static_cast<DWORD>(block.width), static_cast<DWORD>(block.height), 0, 0, 0,
+            static_cast<UINT>(block.height), block.pixels.data(), &info, DIB_RGB_COLORS);
+        return;
+    }
     const int height = clipped.bottom - clipped.top;
     // The rows of the rectangle as a DIB of their own: no bottom-up arithmetic.
     const BITMAPINFO info = TopDownInfo(MapWidth, height);

@@ -40,8 +40,7 @@ std::vector<std::uint32_t> LoadGlyph(HINSTANCE instance, int resource) {
 }  // namespace
 
 GlyphButton::GlyphButton(HWND parent, int id, const wchar_t* caption, int glyphResource, RECT place,
-                         HFONT font, bool isDefault)
-    : font_(font) {
+                         HFONT font, bool isDefault) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     glyph_ = LoadGlyph(instance, glyphResource);
     button_ = CreateWindowExW(0, L"BUTTON", caption,
@@ -113,7 +112,8 @@ void GlyphButton::Paint() {
     InflateRect(&inner, -BorderWidth, -BorderWidth);
     const int innerWidth = inner.right - inner.left;
     const int innerHeight = inner.bottom - inner.top;
-    const HGDIOBJ oldFont = SelectObject(dc, font_);
+    const HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button_, WM_GETFONT, 0, 0)));
     wchar_t caption[32] = {};
     const int length = GetWindowTextW(button_, caption, 32);
     SIZE extent{};

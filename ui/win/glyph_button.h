@@ -13,7 +13,7 @@ namespace morvanta {
 class GlyphButton {
 public:
     // The glyph strip is a bitmap resource: two 18 x 18 cells, olive marking the see-through
-    // pixels.
+    // pixels. The caption is drawn in the button's font (WM_SETFONT).
     GlyphButton(HWND parent, int id, const wchar_t* caption, int glyphResource, RECT place,
                 HFONT font, bool isDefault);
     HWND Handle() const { return button_; }
@@ -24,7 +24,6 @@ private:
 
     HWND button_ = nullptr;
     WNDPROC original_ = nullptr;
-    HFONT font_ = nullptr;
     std::vector<std::uint32_t> glyph_;  // the left cell, see-through pixels in button face
 };
 

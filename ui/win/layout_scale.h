@@ -15,6 +15,9 @@ public:
 
     explicit LayoutScale(int cellHeight) : factor_(double(cellHeight) / DesignCellHeight) {}
 
+    // The same layout drawn this many times its size.
+    LayoutScale Zoomed(double zoom) const { return LayoutScale(factor_ * zoom, 0); }
+
     double Factor() const { return factor_; }
     int operator()(int designed) const { return int(std::lround(designed * factor_)); }
     RECT Rect(int left, int top, int width, int height) const {
@@ -24,6 +27,8 @@ public:
     }
 
 private:
+    LayoutScale(double factor, int) : factor_(factor) {}
+
     double factor_;
 };
 

@@ -67,7 +67,7 @@ void LessonMenu::RegisterClasses(HINSTANCE instance) {
 bool LessonMenu::Do(int item) {
     switch (item) {
         case CoefficientsId:
-            OpenDialog();
+            ChooseCoefficients();
             return true;
         case ShowTimeCourseId:
             OpenTimeCourse();
@@ -89,13 +89,15 @@ void LessonMenu::RunFinished() {
     if (timeCourse_ && IsWindowVisible(timeCourse_)) OpenTimeCourse();
 }
 
-void LessonMenu::OpenDialog() {
+bool LessonMenu::ChooseCoefficients() {
     DialogState state{session_.ShownCoefficients(), std::nullopt};
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE));
     const INT_PTR answer =
         DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_COEFFICIENTS), owner_,
                         &LessonMenu::DialogProc, reinterpret_cast<LPARAM>(&state));
-    if (answer == IDOK || answer == UsePresets) session_.overrides.coefficients = state.chosen;
+    if (answer != IDOK && answer != UsePresets) return false;
+    session_.overrides.coefficients = state.chosen;
+    return true;
 }
 
 INT_PTR CALLBACK LessonMenu::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,13 +25,14 @@ public:
 
     // Does the item if it is one of these; returns whether it was.
     bool Do(int item);
+    // The coefficients dialog; whether the teacher chose coefficients (OK or the presets).
+    bool ChooseCoefficients();
     // After a run (the session's): its time course can be shown.
     void RunFinished();
 
     static void RegisterClasses(HINSTANCE instance);
 
 private:
-    void OpenDialog();
     void OpenTimeCourse();
     static LRESULT CALLBACK TimeCourseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -20,7 +20,7 @@ std::wstring_view Decimal(int n, wchar_t (&text)[12]) {
 
 }  // namespace
 
-NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) : font_(font) {
+NumberBox::NumberBox(HWND parent, int id, RECT place, HFONT font) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     edit_ = CreateWindowExW(
         WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -35,7 +35,8 @@ void NumberBox::Hold(DisplayFrames& frames) {
     if (held_) return;
     held_ = GetDC(edit_);
     drawn_ = false;  // the box shows what the edit or the user put there
-    SelectObject(held_, font_);
+    // The edit's font now: a zoom gives the box another.
+    SelectObject(held_, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
     SetTextColor(held_, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(held_, GetSysColor(COLOR_WINDOW));
     // Where the edit itself would put its text: its formatting rectangle.

@@ -31,7 +31,6 @@ public:
 
 private:
     HWND edit_ = nullptr;
-    HFONT font_ = nullptr;
     HDC held_ = nullptr;
     DisplayFrames* frames_ = nullptr;
     RECT format_{}, client_{};

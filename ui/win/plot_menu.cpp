@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -14,19 +15,33 @@
 #include "ui/win/wide_text.h"
 
 namespace morvanta {
+namespace {
+
+// The zoom's items, in the order the submenu lists them.
+constexpr std::pair<const wchar_t*, double> ZoomItems[] = {
+    {L"&1\x00D7", 1.0}, {L"1.&5\x00D7", 1.5}, {L"&2\x00D7", 2.0}, {L"&3\x00D7", 3.0}};
+constexpr int ZoomItemCount = static_cast<int>(std::size(ZoomItems));
+
+}  // namespace
 
 PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     : owner_(owner),
       plot_(plot),
       scenario_(scenario),
       menu_(NewMenu()),
+      zoom_(CreatePopupMenu()),
       session_(plot, [&scenario] { return scenario.ItemIndex(); }),
       lesson_(menu_, owner, session_) {
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu_, MF_STRING, AxisNumbersId, L"A&xis Numbers");
     AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
     AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
+    AppendMenuW(menu_, MF_STRING, ShowCaptionId, L"Sho&w Caption");
+    for (int i = 0; i < ZoomItemCount; ++i)
+        AppendMenuW(zoom_, MF_STRING, static_cast<UINT_PTR>(FirstZoomId + i), ZoomItems[i].first);
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(zoom_), L"&Zoom");
     AddPaceMenu();
+    ShowOptions();
 }
 
 namespace {
@@ -66,7 +81,13 @@ HMENU PlotMenu::NewMenu() {
     return menu;  // the lesson's items follow
 }
 
-PlotMenu::~PlotMenu() { DestroyMenu(menu_); }
+PlotMenu::~PlotMenu() { DestroyMenu(menu_); }  // its submenu with it
+
+PlotMenu::Answer PlotMenu::Popup(POINT screen) {
+    const int chosen = Track(screen);
+    if (chosen == ClearPlotId) return {true, std::nullopt};
+    return {false, Do(chosen)};
+}
 
 int PlotMenu::Track(POINT screen) {
     return static_cast<int>(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
@@ -80,24 +101,30 @@ bool* PlotMenu::Option(int item) {
         {OutcomeShapesId, &PlotOptions::outcomeShapes},
         {ShowOutcomeMapId, &PlotOptions::outcomeMap},
         {AxisNumbersId, &PlotOptions::axisTicks},
-        {LabelIsoclinesId, &PlotOptions::labelledIsoclines}};
+        {LabelIsoclinesId, &PlotOptions::labelledIsoclines},
+        {ShowCaptionId, &PlotOptions::caption}};
     for (const auto& [id, option] : items)
         if (id == item) return &(session_.options.*option);
     return nullptr;
 }
 
-bool PlotMenu::Do(int item) {
+std::optional<PlotChange> PlotMenu::Do(int item) {
     if (bool* option = Option(item)) {
         *option = !*option;
-        CheckMenuItem(menu_, static_cast<UINT>(item),
-                      static_cast<UINT>(MF_BYCOMMAND | (*option ? MF_CHECKED : MF_UNCHECKED)));
-        const bool onEmptyPlot = item != TallyOutcomesId && item != OutcomeShapesId;
-        return onEmptyPlot && session_.RedrawsOn(PlotChange::EmptyPlotOption);
+        ShowOptions();
+        if (item == TallyOutcomesId || item == OutcomeShapesId || item == ShowCaptionId)
+            return std::nullopt;  // for runs and the caption, not the empty plot
+        return PlotChange::EmptyPlotOption;
+    }
+    if (item >= FirstZoomId && item < FirstZoomId + ZoomItemCount) {
+        session_.options.zoom = ZoomItems[item - FirstZoomId].second;
+        ShowOptions();
+        return std::nullopt;
     }
     if (item >= PaceFullId && item <= PaceSlowId) {
         session_.options.pace = Paces[item - PaceFullId];
         ShowPace();
-        return false;
+        return std::nullopt;
     }
     switch (item) {
         case ResetSharesId:
@@ -115,28 +142,38 @@ bool PlotMenu::Do(int item) {
         case SaveTrialsId:
             SaveTrials();
             break;
+        case LessonMenu::CoefficientsId:
+            if (lesson_.ChooseCoefficients()) return PlotChange::Coefficients;
+            break;
         case LessonMenu::ShowDirectionFieldId:
             lesson_.Do(item);
-            return session_.RedrawsOn(PlotChange::EmptyPlotOption);
+            return PlotChange::EmptyPlotOption;
         default:
             lesson_.Do(item);  // nothing when the menu closed with nothing chosen
             break;
     }
-    return false;
+    return std::nullopt;
 }
 
 void PlotMenu::ApplySetup(const LinkSetup& setup) {
-    ApplyLinkSetup(setup.options, session_);
-    if (setup.pace) session_.options.pace = *setup.pace;
-    ShowPace();
+    ApplyLinkSetup(setup, session_);
+    ShowOptions();
+}
+
+void PlotMenu::ShowOptions() {
     const auto check = [this](int item, bool on) {
         CheckMenuItem(menu_, static_cast<UINT>(item),
                       static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
     };
     for (const int item : {ShowIsoclinesId, TallyOutcomesId, OutcomeShapesId, ShowOutcomeMapId,
-                           AxisNumbersId, LabelIsoclinesId})
+                           AxisNumbersId, LabelIsoclinesId, ShowCaptionId})
         check(item, *Option(item));
     check(LessonMenu::ShowDirectionFieldId, session_.options.directionField);
+    for (int i = 0; i < ZoomItemCount; ++i)
+        if (ZoomItems[i].second == session_.options.zoom)
+            CheckMenuRadioItem(zoom_, FirstZoomId, FirstZoomId + ZoomItemCount - 1,
+                               static_cast<UINT>(FirstZoomId + i), MF_BYCOMMAND);
+    ShowPace();
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {

@@ -28,13 +28,14 @@ public:
     PlotMenu(const PlotMenu&) = delete;
     PlotMenu& operator=(const PlotMenu&) = delete;
 
-    // Opens the menu at a screen point and does what is chosen; "Clear Plot" calls clear.
-    // An error of the chosen item is raised to the caller.
-    template <class Clear>
-    void Popup(POINT screen, Clear clear) {
-        const int chosen = Track(screen);
-        if (chosen == ClearPlotId || Do(chosen)) clear();
-    }
+    // What the window shows anew after the chosen item.
+    struct Answer {
+        bool clearPlot = false;            // "Clear Plot": the empty plot again
+        std::optional<PlotChange> change;  // what changed for the empty plot, if anything
+    };
+    // Opens the menu at a screen point and does what is chosen. An error of the chosen item is
+    // raised to the caller.
+    Answer Popup(POINT screen);
 
     const PlotSession& Session() const { return session_; }
     RunObserver& Observer() { return session_.Observer(); }
@@ -43,7 +44,8 @@ public:
     // After a run: the tally and the shares in the log, when asked for; a run ended early
     // counts in no shares.
     void RunFinished(RunOutlets& outlets, bool complete = true);
-    // Switches on what the command line's setup asks for, and shows it as checks.
+    // Switches on what the command line's setup asks for (its zoom and pace too), and shows
+    // it as checks.
     void ApplySetup(const LinkSetup& setup);
 
 private:
@@ -60,18 +62,22 @@ private:
         AxisNumbersId,
         LabelIsoclinesId,
         DescribePlotId,
-        PaceFullId = 341,  // the Pace submenu's items, in order
+        ShowCaptionId,
+        FirstZoomId = 330,  // the zoom's items, one a factor
+        PaceFullId = 341,   // the Pace submenu's items, in order
         PaceFastId,
         PaceSlowId,
     };
+    // Shows the session's options as checks, its zoom and pace as the chosen items.
+    void ShowOptions();
     static HMENU NewMenu();
     // The Pace submenu: Full, 2,000 and 200 steps a second, one of them checked.
     void AddPaceMenu();
     void ShowPace();
     int Track(POINT screen);
-    // Does the item; returns whether the empty plot is to be drawn again at once, so that the
-    // class never sees the plot as it was before the change.
-    bool Do(int item);
+    // Does the item; returns what it changed for the empty plot, which is drawn again at once
+    // where the change alters it, so that the class never sees the plot as it was before.
+    std::optional<PlotChange> Do(int item);
     // The session's option an item switches, or none.
     bool* Option(int item);
     // The plot's description in a box, for a screen reader or a pupil who cannot see it.
@@ -88,6 +94,7 @@ private:
     GdiPlotSurface& plot_;
     const RadioGroup& scenario_;
     HMENU menu_;
+    HMENU zoom_;
     HMENU pace_ = nullptr;
     PlotSession session_;
     LessonMenu lesson_;

@@ -83,20 +83,37 @@ void RadioGroup::RegisterFrameClass(HINSTANCE instance) {
 
 RadioGroup::RadioGroup(HWND parent, const wchar_t* caption, const std::vector<std::wstring>& items,
                        int columns, RECT place, HFONT font, bool frameIsTabStop, int selected,
-                       int firstItemId) {
+                       int firstItemId)
+    : columns_(columns) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
     frame_ = CreateWindowExW(
         0, FrameClass, caption,
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | (frameIsTabStop ? WS_TABSTOP : 0),
-        place.left, place.top, width, height, parent, nullptr, instance, nullptr);
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | (frameIsTabStop ? WS_TABSTOP : 0), 0,
+        0, 0, 0, parent, nullptr, instance, nullptr);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const DWORD style =
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
+        items_.push_back(CreateWindowExW(
+            0, L"BUTTON", items[i].c_str(), style, 0, 0, 0, 0, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstItemId + static_cast<int>(i))),
+            instance, nullptr));
+    }
+    Place(place, font);
+    SendMessageW(Item(selected), BM_SETCHECK, BST_CHECKED, 0);
+    SelectionChanged();
+}
+
+void RadioGroup::Place(RECT place, HFONT font) {
+    const HWND parent = GetParent(frame_);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    MoveWindow(frame_, place.left, place.top, width, height, FALSE);
     SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     // Column by column: the item height from what the caption leaves.
-    const int count = static_cast<int>(items.size());
-    const int rows = (count + columns - 1) / columns;
-    const int itemWidth = (width - FrameSideMargins) / columns;
+    const int count = ItemCount();
+    const int rows = (count + columns_ - 1) / columns_;
+    const int itemWidth = (width - FrameSideMargins) / columns_;
     const int cell = CellHeight(font, parent);
     const int available = height - cell - FrameBottomMargin;
     const int itemHeight = available / rows;
@@ -105,21 +122,13 @@ RadioGroup::RadioGroup(HWND parent, const wchar_t* caption, const std::vector<st
     for (int i = 0; i < count; ++i) {
         const int x = ItemLeft + (i / rows) * itemWidth;
         const int y = firstTop + (i % rows) * itemHeight;
-        const DWORD style =
-            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
-        HWND item = CreateWindowExW(0, L"BUTTON", items[static_cast<std::size_t>(i)].c_str(), style,
-                                    place.left + x, place.top + y, itemWidth, itemHeight, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstItemId + i)),
-                                    instance, nullptr);
-        SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        items_.push_back(item);
+        MoveWindow(Item(i), place.left + x, place.top + y, itemWidth, itemHeight, FALSE);
+        SendMessageW(Item(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         HRGN hole = CreateRectRgn(x, y, x + itemWidth, y + itemHeight);
         CombineRgn(shape, shape, hole, RGN_DIFF);
         DeleteObject(hole);
     }
     SetWindowRgn(frame_, shape, FALSE);  // the system owns the region now
-    SendMessageW(Item(selected), BM_SETCHECK, BST_CHECKED, 0);
-    SelectionChanged();
 }
 
 int RadioGroup::ItemIndex() const {

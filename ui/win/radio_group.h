@@ -26,12 +26,15 @@ public:
     bool Owns(HWND control) const;
     // Selects the item, as a click on it would.
     void Select(int index);
+    // Moves the frame and lays its items out again in it, in the font (a zoom's).
+    void Place(RECT place, HFONT font);
     // After an item was chosen: only the selected item is a tab stop.
     void SelectionChanged();
 
     static void RegisterFrameClass(HINSTANCE instance);
 
 private:
+    int columns_;
     HWND frame_ = nullptr;
     std::vector<HWND> items_;
 };

@@ -7,7 +7,10 @@
 
 #include "core/driver/run_driver.h"
 #include "core/driver/step_pace.h"
+#include "plot/caption_strip.h"
 #include "plot/phase_plot.h"
+#include "plot/zoom.h"
+#include "session/plot_caption.h"
 #include "ui/win/paced_trials.h"
 #include "ui/win/resource_ids.h"
 #include "ui/win/win_fonts.h"
@@ -21,6 +24,7 @@ constexpr int DesignDpi = 96;
 constexpr int PictureSize = 256;
 constexpr COLORREF NavyRef = RGB(0, 0, 128);
 constexpr COLORREF WhiteRef = RGB(255, 255, 255);
+constexpr DWORD FormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
 
 // Control numbers: the dialog manager's commands and the default button name them.
 enum ControlId : int {
@@ -56,6 +60,32 @@ RECT Moved(RECT rect, POINT by) {
 
 bool Contains(const RECT& rect, POINT point) { return PtInRect(&rect, point) != FALSE; }
 
+// Where the windowed controls lie at a scale.
+struct ControlPlaces {
+    RECT bitBtn1, bitBtn2, radioGroup2, edit1, edit2, memo1, radioGroup1;
+};
+
+ControlPlaces PlacesAt(const LayoutScale& s) {
+    return {
+        s.Rect(488, 480, 75, 25), s.Rect(488, 512, 75, 24), s.Rect(232 + 128, 464 + 16, 121, 73),
+        s.Rect(128, 480, 40, 21), s.Rect(128, 510, 40, 21), s.Rect(432, 168, 161, 265),
+        s.Rect(248, 480, 100, 50)};
+}
+
+void MoveTo(HWND control, const RECT& place, HFONT font) {
+    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// The window's outer size for a client area, with the form's frame.
+SIZE OuterSizeFor(SIZE client) {
+    RECT outer{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&outer, FormStyle & ~DWORD{WS_HSCROLL | WS_VSCROLL}, FALSE,
+                       WS_EX_CONTROLPARENT);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
 }  // namespace
 
 std::wstring ApplicationTitle() {
@@ -86,18 +116,20 @@ void TForm1::RegisterClasses(HINSTANCE instance) {
 
 TForm1::TForm1(HINSTANCE instance, const ClockSource& clock) : instance_(instance), clock_(clock) {
     CreateFonts();
-    RECT outer{0, 0, scale_(DesignClientSize.cx), scale_(DesignClientSize.cy)};
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
-    AdjustWindowRectEx(&outer, style & ~DWORD{WS_HSCROLL | WS_VSCROLL}, FALSE, WS_EX_CONTROLPARENT);
-    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, FormClass, L"Morvanta", style, DesignPosition.x,
-                              DesignPosition.y, outer.right - outer.left, outer.bottom - outer.top,
-                              nullptr, nullptr, instance, this);
+    const SIZE outer = OuterSizeFor(SIZE{scale_(DesignClientSize.cx), scale_(DesignClientSize.cy)});
+    window_ =
+        CreateWindowExW(WS_EX_CONTROLPARENT, FormClass, L"Morvanta", FormStyle, DesignPosition.x,
+                        DesignPosition.y, outer.cx, outer.cy, nullptr, nullptr, instance, this);
+    fittedSize_ = OuterSize();
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     picture_ = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_PICTURE),
                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     surface_ = std::make_unique<GdiPlotSurface>(window_);
+    caption_ = std::make_unique<GdiPlotSurface>(window_);
+    caption_->SetLive(false);  // shown by the window's paint
     CreateControls();
     menu_ = std::make_unique<PlotMenu>(window_, *surface_, *RadioGroup2);
+    scenarioItem_ = RadioGroup2->ItemIndex();
     SendMessageW(window_, DM_SETDEFID, EndId, 0);
     UpdateScrollBars();
     FormCreate();
@@ -105,52 +137,45 @@ TForm1::TForm1(HINSTANCE instance, const ClockSource& clock) : instance_(instanc
 
 TForm1::~TForm1() {
     if (IsWindow(window_)) DestroyWindow(window_);
-    for (HFONT font : {windowFont_, labelFont_, groupFont_, editFont_, headingFont_})
-        DeleteObject(font);
+    DeleteFonts();
     DeleteObject(picture_);
 }
 
 void TForm1::CreateFonts() {
     const int dpi = ScreenDpi();
     windowFont_ =
-        CreateFaceFont(ProportionalGothic, MulDiv(LayoutScale::DesignCellHeight, dpi, DesignDpi));
-    scale_ = LayoutScale(WindowFontCharacterHeight(windowFont_));
+        CreateFaceFont(ProportionalGothic,
+                       ZoomedLength(MulDiv(LayoutScale::DesignCellHeight, dpi, DesignDpi), zoom_));
+    // The font-size rule measures the font at the window's own size.
+    if (zoom_ == MinZoom) designScale_ = LayoutScale(WindowFontCharacterHeight(windowFont_));
+    scale_ = designScale_.Zoomed(zoom_);
     labelFont_ = CreateFaceFont(ProportionalGothic, scale_(16), FW_BOLD);
     groupFont_ = CreateFaceFont(FixedGothic, scale_(13), FW_BOLD);
     editFont_ = CreateFaceFont(ProportionalGothic, scale_(13));
     headingFont_ = CreateFaceFont(HeavySans, scale_(19), FW_BLACK);
 }
 
-void TForm1::CreateControls() {
-    const LayoutScale& s = scale_;
-    Label3 = s.Rect(72, 510, 38, 16);
-    Label2 = s.Rect(72, 480, 35, 16);
-    // Labels are sized to their text: a wider face widens them to the right.
-    HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, labelFont_);
-    for (auto [label, text] : {std::pair{&Label3, L"Loop"}, std::pair{&Label2, L"Trial"}}) {
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &extent);
-        label->right = std::max(label->right, label->left + extent.cx);
+void TForm1::DeleteFonts() {
+    for (HFONT* font : {&windowFont_, &labelFont_, &groupFont_, &editFont_, &headingFont_}) {
+        DeleteObject(*font);
+        *font = nullptr;
     }
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
-    MapBox = RECT{s(24), s(40), s(24) + MapWidth, s(40) + MapHeight};
-    Image1 = s.Rect(440, 48, 153, 105);
-    Panel1 = s.Rect(232, 464, 361, 97);
+}
 
+void TForm1::CreateControls() {
+    const ControlPlaces at = PlacesAt(scale_);
     // Created in the tab order: the dialog manager's order is the windows' order.
-    BitBtn1 = std::make_unique<GlyphButton>(window_, StartId, L"Start", IDB_GLYPH_START,
-                                            s.Rect(488, 480, 75, 25), groupFont_, false);
-    BitBtn2 = std::make_unique<GlyphButton>(window_, EndId, L"End", IDB_GLYPH_END,
-                                            s.Rect(488, 512, 75, 24), groupFont_, true);
+    BitBtn1 = std::make_unique<GlyphButton>(window_, StartId, L"Start", IDB_GLYPH_START, at.bitBtn1,
+                                            groupFont_, false);
+    BitBtn2 = std::make_unique<GlyphButton>(window_, EndId, L"End", IDB_GLYPH_END, at.bitBtn2,
+                                            groupFont_, true);
     RadioGroup2 = std::make_unique<RadioGroup>(
         window_, L"Fixed",
         std::vector<std::wstring>{L"Start Point", L"Comp Severe", L"Comp Mild", L"?"}, 1,
-        s.Rect(232 + 128, 464 + 16, 121, 73), groupFont_, true, 0, FixedItemsId);
-    Edit1 = std::make_unique<NumberBox>(window_, Edit1Id, s.Rect(128, 480, 40, 21), editFont_);
-    Edit2 = std::make_unique<NumberBox>(window_, Edit2Id, s.Rect(128, 510, 40, 21), editFont_);
-    const RECT memo = s.Rect(432, 168, 161, 265);
+        at.radioGroup2, groupFont_, true, 0, FixedItemsId);
+    Edit1 = std::make_unique<NumberBox>(window_, Edit1Id, at.edit1, editFont_);
+    Edit2 = std::make_unique<NumberBox>(window_, Edit2Id, at.edit2, editFont_);
+    const RECT memo = at.memo1;
     // Lines wrap at the box's width: the edit decides that when it is made, before it has a
     // horizontal bar, which is added afterwards with nothing to scroll.
     Memo1 = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -166,21 +191,80 @@ void TForm1::CreateControls() {
     EnableScrollBar(Memo1, SB_HORZ, ESB_DISABLE_BOTH);
     RadioGroup1 = std::make_unique<RadioGroup>(
         window_, L"Trials", std::vector<std::wstring>{L"1", L"10", L"50", L"100"}, 2,
-        s.Rect(248, 480, 100, 50), groupFont_, false, 1, TrialsItemsId);
+        at.radioGroup1, groupFont_, false, 1, TrialsItemsId);
 
-    const wchar_t* heading = L"Competition between 2 species";
-    RECT headingRect = s.Rect(61, 2, 335, 31);
-    dc = GetDC(window_);
-    const HGDIOBJ oldHeading = SelectObject(dc, headingFont_);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, heading, static_cast<int>(wcslen(heading)), &extent);
-    SelectObject(dc, oldHeading);
-    ReleaseDC(window_, dc);
     StaticText1 = CreateWindowExW(
-        0, L"STATIC", heading, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
-        headingRect.left, headingRect.top, extent.cx, extent.cy, window_,
+        0, L"STATIC", L"Competition between 2 species",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(INT_PTR{StaticText1Id}), instance_, nullptr);
-    SendMessageW(StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
+    PlaceControls();
+}
+
+void TForm1::PlaceControls() {
+    const LayoutScale& s = scale_;
+    Label3 = s.Rect(72, 510, 38, 16);
+    Label2 = s.Rect(72, 480, 35, 16);
+    // Labels are sized to their text: a wider face widens them to the right.
+    HDC dc = GetDC(window_);
+    const HGDIOBJ old = SelectObject(dc, labelFont_);
+    for (auto [label, text] : {std::pair{&Label3, L"Loop"}, std::pair{&Label2, L"Trial"}}) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &extent);
+        label->right = std::max(label->right, label->left + extent.cx);
+    }
+    wchar_t heading[64] = {};
+    const int length = GetWindowTextW(StaticText1, heading, 64);
+    SelectObject(dc, headingFont_);
+    SIZE headingExtent{};
+    GetTextExtentPoint32W(dc, heading, length, &headingExtent);
+    SelectObject(dc, old);
+    ReleaseDC(window_, dc);
+    MapBox = RECT{s(24), s(40), s(24) + ZoomedLength(MapWidth, zoom_),
+                  s(40) + ZoomedLength(MapHeight, zoom_)};
+    // Just under the plot, above the bottom strip's controls.
+    const int captionTop = MapBox.bottom + ZoomedLength(1, zoom_);
+    Caption = RECT{MapBox.left, captionTop, MapBox.right,
+                   captionTop + ZoomedLength(CaptionStripHeight, zoom_)};
+    Image1 = s.Rect(440, 48, 153, 105);
+    Panel1 = s.Rect(232, 464, 361, 97);
+
+    // The windows where the scroll bars put them.
+    const ControlPlaces at = PlacesAt(s);
+    MoveTo(BitBtn1->Handle(), Moved(at.bitBtn1, scroll_), groupFont_);
+    MoveTo(BitBtn2->Handle(), Moved(at.bitBtn2, scroll_), groupFont_);
+    RadioGroup2->Place(Moved(at.radioGroup2, scroll_), groupFont_);
+    MoveTo(Edit1->Handle(), Moved(at.edit1, scroll_), editFont_);
+    MoveTo(Edit2->Handle(), Moved(at.edit2, scroll_), editFont_);
+    MoveTo(Memo1, Moved(at.memo1, scroll_), windowFont_);
+    RadioGroup1->Place(Moved(at.radioGroup1, scroll_), groupFont_);
+    const RECT headingRect = s.Rect(61, 2, 335, 31);
+    MoveTo(StaticText1,
+           Moved(RECT{headingRect.left, headingRect.top, headingRect.left + headingExtent.cx,
+                      headingRect.top + headingExtent.cy},
+                 scroll_),
+           headingFont_);
+}
+
+void TForm1::SetZoom(double factor) {
+    zoom_ = ClampedZoom(factor);
+    const HFONT old[] = {windowFont_, labelFont_, groupFont_, editFont_, headingFont_};
+    CreateFonts();
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    PlaceControls();
+    for (HFONT font : old) DeleteObject(font);
+    surface_->SetZoom(zoom_);
+    caption_->SetZoom(zoom_);
+    if (!IsZoomed(window_) && !IsIconic(window_) && OuterSize().cx == fittedSize_.cx &&
+        OuterSize().cy == fittedSize_.cy) {
+        const SIZE outer =
+            OuterSizeFor(SIZE{scale_(DesignClientSize.cx), scale_(DesignClientSize.cy)});
+        SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        fittedSize_ = OuterSize();
+    }
+    UpdateScrollBars();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    PaintB();
 }
 
 void TForm1::Show(int showCommand) {
@@ -201,12 +285,16 @@ void TForm1::FormCreate() { PaintB(); }
 
 void TForm1::OpenWithSetup(const LinkSetup& setup) {
     RadioGroup2->Select(setup.options.scenarioItem);
+    scenarioItem_ = RadioGroup2->ItemIndex();
     RadioGroup1->Select(setup.options.trialsItem);
     menu_->ApplySetup(setup);
     if (setup.options.seed) firstRunClock_ = FixedClock::ForSeed(*setup.options.seed);
     if (const std::string line = IgnoredLine("Command line", setup.ignored); !line.empty())
         BoxOutlets(*Edit1, *Edit2, Memo1).AppendLog(line);
-    PaintB();
+    if (menu_->Session().options.zoom != zoom_)
+        SetZoom(menu_->Session().options.zoom);  // draws the plot with the rest
+    else
+        PaintB();
 }
 
 void TForm1::PaintB() {
@@ -215,7 +303,22 @@ void TForm1::PaintB() {
         surface_->SetOrigin(POINT{MapBox.left - scroll_.x, MapBox.top - scroll_.y});
         PlotArea(*surface_, outer.cx, outer.cy);
         menu_->DrawOverEmptyPlot();
+        UpdateCaption();
     });
+}
+
+void TForm1::ShowChange(PlotChange change) {
+    if (menu_->Session().RedrawsOn(change))
+        PaintB();
+    else
+        UpdateCaption();
+}
+
+void TForm1::UpdateCaption() {
+    const PlotSession& session = menu_->Session();
+    if (session.options.caption) DrawCaptionStrip(*caption_, PlotCaptionText(session));
+    const RECT shown = Moved(Caption, scroll_);
+    InvalidateRect(window_, &shown, TRUE);  // the strip, or the form's face where it was
 }
 
 void TForm1::BitBtn1Click() {
@@ -246,6 +349,7 @@ void TForm1::BitBtn1Click() {
         }
         firstRunClock_.reset();
         menu_->RunFinished(outlets, complete);
+        UpdateCaption();  // with the run's seed
     });
 }
 
@@ -374,21 +478,38 @@ void TForm1::OnCommand(int id, int code, HWND control) {
     if (id == StartId && code == BN_CLICKED) BitBtn1Click();
     if (id == EndId && code == BN_CLICKED) BitBtn2Click();
     if (code == BN_CLICKED && RadioGroup1->Owns(control)) RadioGroup1->SelectionChanged();
-    if (code == BN_CLICKED && RadioGroup2->Owns(control)) RadioGroup2->SelectionChanged();
+    if (code == BN_CLICKED && RadioGroup2->Owns(control)) {
+        RadioGroup2->SelectionChanged();
+        if (RadioGroup2->ItemIndex() != scenarioItem_) {
+            scenarioItem_ = RadioGroup2->ItemIndex();
+            RunHandler([this] { ShowChange(PlotChange::Scenario); });
+        }
+    }
     // IDCANCEL, the dialog manager's Escape, does nothing: the window has no Cancel button.
 }
 
 void TForm1::OnContextMenu(LPARAM where) {
     POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
     if (where == -1) {  // the Menu key or Shift+F10: over the plot, near its corner
-        at = POINT{MapBox.left - scroll_.x + MapWidth / 8, MapBox.top - scroll_.y + MapHeight / 8};
+        at = POINT{MapBox.left - scroll_.x + (MapBox.right - MapBox.left) / 8,
+                   MapBox.top - scroll_.y + (MapBox.bottom - MapBox.top) / 8};
         ClientToScreen(window_, &at);
     } else {
         POINT client = at;
         ScreenToClient(window_, &client);
         if (!Contains(MapBox, POINT{client.x + scroll_.x, client.y + scroll_.y})) return;
     }
-    RunHandler([this, at] { menu_->Popup(at, [this] { PaintB(); }); });
+    RunHandler([this, at] {
+        const PlotMenu::Answer answer = menu_->Popup(at);
+        if (menu_->Session().options.zoom != zoom_)
+            SetZoom(menu_->Session().options.zoom);  // draws everything again
+        else if (answer.clearPlot)
+            PaintB();
+        else if (answer.change)
+            ShowChange(*answer.change);
+        else
+            UpdateCaption();
+    });
 }
 
 void TForm1::OnPaint() {
@@ -439,6 +560,11 @@ void TForm1::OnPaint() {
             surface_->SetLive(true);
         }
         surface_->Show(dc, PixelRect{0, 0, MapWidth, MapHeight});
+    }
+    const RECT caption = Moved(Caption, by);
+    if (menu_->Session().options.caption && IntersectRect(&meets, &caption, &paint.rcPaint)) {
+        caption_->SetOrigin(POINT{caption.left, caption.top});
+        caption_->Show(dc, PixelRect{0, 0, MapWidth, CaptionStripHeight});
     }
     EndPaint(window_, &paint);
 }

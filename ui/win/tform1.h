@@ -41,8 +41,9 @@ public:
     static constexpr SIZE ControlsExtent{593, 561};
 
     // The controls, named as in the window's design. Labels, paint box, picture and panel
-    // are drawn on the window itself: they are places, not windows.
-    RECT Label3{}, Label2{}, MapBox{}, Image1{}, Panel1{};
+    // are drawn on the window itself: they are places, not windows; so is the caption strip
+    // under the plot, shown while its option is on.
+    RECT Label3{}, Label2{}, MapBox{}, Image1{}, Panel1{}, Caption{};
     std::unique_ptr<RadioGroup> RadioGroup2;
     std::unique_ptr<GlyphButton> BitBtn1;
     std::unique_ptr<GlyphButton> BitBtn2;
@@ -57,6 +58,10 @@ public:
     // options, own coefficients or start, and the first run's seed; logs what it left out.
     void OpenWithSetup(const LinkSetup& setup);
     void PaintB();
+    // The window's layout, fonts and plot drawn at the factor (1 to 3); a window at the size
+    // the program gave it takes the new size, one the user sized keeps its own and scrolls.
+    void SetZoom(double factor);
+    double Zoom() const { return zoom_; }
     void BitBtn1Click();
     void BitBtn2Click();
 
@@ -74,7 +79,14 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateFonts();
+    void DeleteFonts();
     void CreateControls();
+    // Puts every control at its place and font for the zoom.
+    void PlaceControls();
+    // Between runs: the empty plot again if the change alters it; the caption anew.
+    void ShowChange(PlotChange change);
+    // The caption strip shown or hidden as its option says, with the session's words.
+    void UpdateCaption();
     void OnPaint();
     void OnCommand(int id, int code, HWND control);
     // The plot menu at a screen point; from the keyboard (no point) near the plot's corner.
@@ -90,11 +102,16 @@ private:
     HWND window_ = nullptr;
     const ClockSource& clock_;
     std::optional<FixedClock> firstRunClock_;  // the command line's seed, for one run
-    LayoutScale scale_{LayoutScale::DesignCellHeight};
+    LayoutScale designScale_{LayoutScale::DesignCellHeight};  // the font-size rule's
+    LayoutScale scale_{LayoutScale::DesignCellHeight};        // with the zoom
+    double zoom_ = 1.0;
+    SIZE fittedSize_{};  // the outer size the program gave the window last
     HFONT windowFont_ = nullptr, labelFont_ = nullptr, groupFont_ = nullptr, editFont_ = nullptr,
           headingFont_ = nullptr;
     HBITMAP picture_ = nullptr;
     std::unique_ptr<GdiPlotSurface> surface_;
+    std::unique_ptr<GdiPlotSurface> caption_;  // its top rows are the strip
+    int scenarioItem_ = 0;                     // the "Fixed" item the plot was drawn for
     std::unique_ptr<PlotMenu> menu_;
     bool mapPressed_ = false;
     bool running_ = false;
