@@ -87,8 +87,9 @@ TEST(PlotSession, TheCaptionSaysWhatThePlotShows) {
     s.Run(43'200'000);
     s.plot.options.isoclines = true;
     s.plot.options.outcomeMap = true;
+    s.plot.options.caption = true;
     EXPECT_EQ(PlotCaptionText(s.plot),
-              "Comp Severe; a12 1.5, a21 1.5; isoclines, outcome map; seed 43200000");
+              "Comp Severe; a12 1.5, a21 1.5; seed 43200000; isoclines, outcome map");
     s.scenarioItem = 0;
     s.plot.options = {};
     EXPECT_EQ(PlotCaptionText(s.plot),
