@@ -148,6 +148,17 @@ test('the keyboard opens the menu; its options change the plot and the link', as
   await page.close();
 });
 
+test('with isoclines on, another scenario draws its own empty plot at once', async () => {
+  const fresh = await h.openPage('#scenario=comp-severe&isoclines');
+  const expected = await h.canvasRgb(fresh);
+  await fresh.close();
+  const page = await h.openPage('#scenario=comp-mild&isoclines');
+  assert.notDeepEqual(await h.canvasRgb(page), expected);
+  await page.check('input[name=fixed][value="1"]');
+  assert.deepEqual(await h.canvasRgb(page), expected);
+  await page.close();
+});
+
 // The lesson extras, a table per behaviour run by one body: a link, the user's steps (a menu item,
 // a run, a run ended by Escape once under way) and what the user then sees.
 const menuItems = [

@@ -116,6 +116,10 @@ EMSCRIPTEN_KEEPALIVE int mv_pace(int set) {
     return pace;
 }
 EMSCRIPTEN_KEEPALIVE void mv_reset_shares() { Form().session.ResetShares(); }
+// Whether another scenario changes the empty plot: an option that draws on it is on.
+EMSCRIPTEN_KEEPALIVE int mv_redraws_on_scenario() {
+    return Form().session.RedrawsOn(morvanta::PlotChange::Scenario) ? 1 : 0;
+}
 EMSCRIPTEN_KEEPALIVE void mv_clear_coefficients() { Form().session.overrides.coefficients.reset(); }
 
 // The last run's time course drawn on a plot of its own; its pixels at the zoom as RGBA bytes.
