@@ -157,9 +157,12 @@
   start.addEventListener('click', () => click(start));
   end.addEventListener('click', () => click(end));
   canvas.addEventListener('click', (e) => { if (e.button === 0) click(canvas); });
-  for (const r of [...radios('trials'), ...radios('fixed')]) r.addEventListener('change', () => { sendItems(); showCaption(); });
   // With an option that draws on the empty plot, another scenario shows its own system at once.
-  for (const r of radios('fixed')) r.addEventListener('change', () => { if (!running && _mv_redraws_on_scenario()) PaintB(); });
+  for (const r of radios('trials')) r.addEventListener('change', () => { sendItems(); showCaption(); });
+  for (const r of radios('fixed')) r.addEventListener('change', () => {
+    sendItems(); showCaption();
+    if (!running && _mv_redraws_on_scenario()) PaintB();
+  });
   document.addEventListener('keydown', (e) => {
     if (e.key !== 'Escape' || !running || !paced || menuOpen() || dialogOpen()) return;
     e.preventDefault();

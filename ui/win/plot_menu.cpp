@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -17,10 +17,39 @@
 namespace morvanta {
 namespace {
 
-// The zoom's items, in the order the submenu lists them.
-constexpr std::pair<const wchar_t*, double> ZoomItems[] = {
-    {L"&1\x00D7", 1.0}, {L"1.&5\x00D7", 1.5}, {L"&2\x00D7", 2.0}, {L"&3\x00D7", 3.0}};
-constexpr int ZoomItemCount = static_cast<int>(std::size(ZoomItems));
+// A submenu of which one item is chosen: its items' words and values, in the order it lists
+// them, numbered from its first item's number.
+template <class Value, std::size_t Count>
+struct Choices {
+    std::pair<const wchar_t*, Value> items[Count];
+    int firstId;
+
+    HMENU NewMenu() const {
+        HMENU menu = CreatePopupMenu();
+        for (std::size_t i = 0; i < Count; ++i)
+            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(firstId) + i, items[i].first);
+        return menu;
+    }
+    // The value of a menu item of this submenu, or none.
+    std::optional<Value> ValueOf(int item) const {
+        if (item < firstId || item >= firstId + static_cast<int>(Count)) return std::nullopt;
+        return items[item - firstId].second;
+    }
+    void Show(HMENU menu, Value chosen) const {
+        for (std::size_t i = 0; i < Count; ++i)
+            if (items[i].second == chosen)
+                CheckMenuRadioItem(menu, static_cast<UINT>(firstId),
+                                   static_cast<UINT>(firstId + static_cast<int>(Count) - 1),
+                                   static_cast<UINT>(firstId) + static_cast<UINT>(i), MF_BYCOMMAND);
+    }
+};
+
+constexpr Choices<double, 4> ZoomChoices{
+    {{L"&1\x00D7", 1.0}, {L"1.&5\x00D7", 1.5}, {L"&2\x00D7", 2.0}, {L"&3\x00D7", 3.0}}, 330};
+constexpr Choices<int, 3> PaceChoices{{{L"&Full", FullPace},
+                                       {L"&2,000 Steps a Second", FastPace},
+                                       {L"2&00 Steps a Second", SlowPace}},
+                                      341};
 
 }  // namespace
 
@@ -29,7 +58,8 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
       plot_(plot),
       scenario_(scenario),
       menu_(NewMenu()),
-      zoom_(CreatePopupMenu()),
+      zoom_(ZoomChoices.NewMenu()),
+      pace_(PaceChoices.NewMenu()),
       session_(plot, [&scenario] { return scenario.ItemIndex(); }),
       lesson_(menu_, owner, session_) {
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
@@ -37,33 +67,9 @@ PlotMenu::PlotMenu(HWND owner, GdiPlotSurface& plot, const RadioGroup& scenario)
     AppendMenuW(menu_, MF_STRING, LabelIsoclinesId, L"Label Isocli&nes");
     AppendMenuW(menu_, MF_STRING, DescribePlotId, L"D&escribe Plot");
     AppendMenuW(menu_, MF_STRING, ShowCaptionId, L"Sho&w Caption");
-    for (int i = 0; i < ZoomItemCount; ++i)
-        AppendMenuW(zoom_, MF_STRING, static_cast<UINT_PTR>(FirstZoomId + i), ZoomItems[i].first);
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(zoom_), L"&Zoom");
-    AddPaceMenu();
-    ShowOptions();
-}
-
-namespace {
-constexpr int Paces[] = {FullPace, FastPace, SlowPace};  // the Pace items' steps a second
-}
-
-void PlotMenu::AddPaceMenu() {
-    pace_ = CreatePopupMenu();
-    AppendMenuW(pace_, MF_STRING, PaceFullId, L"&Full");
-    AppendMenuW(pace_, MF_STRING, PaceFastId, L"&2,000 Steps a Second");
-    AppendMenuW(pace_, MF_STRING, PaceSlowId, L"2&00 Steps a Second");
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(pace_), L"P&ace");
-    ShowPace();
-}
-
-void PlotMenu::ShowPace() {
-    for (int item = PaceFullId; item <= PaceSlowId; ++item)
-        CheckMenuItem(
-            pace_, static_cast<UINT>(item),
-            static_cast<UINT>(
-                MF_BYCOMMAND |
-                (Paces[item - PaceFullId] == session_.options.pace ? MF_CHECKED : MF_UNCHECKED)));
+    ShowOptions();
 }
 
 HMENU PlotMenu::NewMenu() {
@@ -81,7 +87,7 @@ HMENU PlotMenu::NewMenu() {
     return menu;  // the lesson's items follow
 }
 
-PlotMenu::~PlotMenu() { DestroyMenu(menu_); }  // its submenu with it
+PlotMenu::~PlotMenu() { DestroyMenu(menu_); }  // its submenus with it
 
 PlotMenu::Answer PlotMenu::Popup(POINT screen) {
     const int chosen = Track(screen);
@@ -116,14 +122,14 @@ std::optional<PlotChange> PlotMenu::Do(int item) {
             return std::nullopt;  // for runs and the caption, not the empty plot
         return PlotChange::EmptyPlotOption;
     }
-    if (item >= FirstZoomId && item < FirstZoomId + ZoomItemCount) {
-        session_.options.zoom = ZoomItems[item - FirstZoomId].second;
+    if (const auto zoom = ZoomChoices.ValueOf(item)) {
+        session_.options.zoom = *zoom;
         ShowOptions();
         return std::nullopt;
     }
-    if (item >= PaceFullId && item <= PaceSlowId) {
-        session_.options.pace = Paces[item - PaceFullId];
-        ShowPace();
+    if (const auto pace = PaceChoices.ValueOf(item)) {
+        session_.options.pace = *pace;
+        ShowOptions();
         return std::nullopt;
     }
     switch (item) {
@@ -169,11 +175,8 @@ void PlotMenu::ShowOptions() {
                            AxisNumbersId, LabelIsoclinesId, ShowCaptionId})
         check(item, *Option(item));
     check(LessonMenu::ShowDirectionFieldId, session_.options.directionField);
-    for (int i = 0; i < ZoomItemCount; ++i)
-        if (ZoomItems[i].second == session_.options.zoom)
-            CheckMenuRadioItem(zoom_, FirstZoomId, FirstZoomId + ZoomItemCount - 1,
-                               static_cast<UINT>(FirstZoomId + i), MF_BYCOMMAND);
-    ShowPace();
+    ZoomChoices.Show(zoom_, session_.options.zoom);
+    PaceChoices.Show(pace_, session_.options.pace);
 }
 
 void PlotMenu::RunFinished(RunOutlets& outlets, bool complete) {

@@ -63,17 +63,11 @@ private:
         LabelIsoclinesId,
         DescribePlotId,
         ShowCaptionId,
-        FirstZoomId = 330,  // the zoom's items, one a factor
-        PaceFullId = 341,   // the Pace submenu's items, in order
-        PaceFastId,
-        PaceSlowId,
+        // The Zoom submenu's items are numbered from 330, the Pace submenu's from 341.
     };
     // Shows the session's options as checks, its zoom and pace as the chosen items.
     void ShowOptions();
     static HMENU NewMenu();
-    // The Pace submenu: Full, 2,000 and 200 steps a second, one of them checked.
-    void AddPaceMenu();
-    void ShowPace();
     int Track(POINT screen);
     // Does the item; returns what it changed for the empty plot, which is drawn again at once
     // where the change alters it, so that the class never sees the plot as it was before.
@@ -95,7 +89,7 @@ private:
     const RadioGroup& scenario_;
     HMENU menu_;
     HMENU zoom_;
-    HMENU pace_ = nullptr;
+    HMENU pace_;
     PlotSession session_;
     LessonMenu lesson_;
 };
